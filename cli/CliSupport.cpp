@@ -1,0 +1,83 @@
+#include "cli/CliSupport.h"
+
+#include "platform/FileRead.h"
+
+#include <charconv>
+#include <cstdio>
+
+namespace qb::cli {
+
+bool Arguments::Has(std::string_view flag) const
+{
+    for (const auto& f : flags)
+        if (f == flag)
+            return true;
+    return false;
+}
+
+Arguments SplitArguments(int argc, char** argv, int first)
+{
+    Arguments args;
+    for (int i = first; i < argc; ++i) {
+        const std::string word = argv[i];
+        // A word such as "-33.5" is a number, not a flag.
+        if (word.size() > 1 && word[0] == '-' && !ParseNumber(word))
+            args.flags.push_back(word);
+        else
+            args.words.push_back(word);
+    }
+    return args;
+}
+
+std::optional<double> ParseNumber(std::string_view text)
+{
+    double value = 0.0;
+    const char* first = text.data();
+    const char* last = text.data() + text.size();
+    if (first != last && *first == '+')
+        ++first;
+    const auto result = std::from_chars(first, last, value);
+    if (result.ec != std::errc() || result.ptr != last)
+        return std::nullopt;
+    return value;
+}
+
+void PrintError(std::string_view message)
+{
+    std::fprintf(stderr, "quarrenby-cli: %.*s\n", static_cast<int>(message.size()), message.data());
+}
+
+int UsageError(const char* message)
+{
+    PrintError(message);
+    std::fputs("Try 'quarrenby-cli --help'.\n", stderr);
+    return kExitUsage;
+}
+
+bool LoadGrid(Session& session, const std::string& path, CHeightGrid& grid)
+{
+    if (FileSize(path) < 0) {
+        PrintError("ファイルが開けません: " + path);
+        return false;
+    }
+    grid.SetEnv(session.Env());
+    const int messagesBefore = session.messages.Count();
+    if (grid.LoadFile(path))
+        return true;
+    if (session.messages.Count() == messagesBefore)
+        PrintError("ファイルが読み込めません: " + path);
+    return false;
+}
+
+const char* FileTypeName(std::int32_t fileType)
+{
+    switch (fileType) {
+    case kFileMem: return "mem";
+    case kFileSem: return "sem";
+    case kFile3dm: return "3dm";
+    case kFileXml: return "xml";
+    default: return "unknown";
+    }
+}
+
+} // namespace qb::cli

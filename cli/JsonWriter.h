@@ -1,0 +1,27 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace qb {
+
+// Builds one flat JSON object, keys in the order they are added.
+class CJsonObject {
+public:
+    CJsonObject& Add(std::string_view key, std::string_view text);
+    CJsonObject& Add(std::string_view key, const char* text) { return Add(key, std::string_view(text)); }
+    CJsonObject& Add(std::string_view key, std::int64_t number);
+    CJsonObject& Add(std::string_view key, int number) { return Add(key, std::int64_t(number)); }
+    CJsonObject& Add(std::string_view key, double number);
+    CJsonObject& Add(std::string_view key, float number);
+    CJsonObject& Add(std::string_view key, bool flag);
+    std::string Text() const { return "{" + m_body + "}"; }
+
+private:
+    void Key(std::string_view key);
+    std::string m_body;
+};
+
+std::string JsonString(std::string_view text);
+
+} // namespace qb

@@ -1,0 +1,49 @@
+// quarrenby-cli: the terrain engine of Quarrenby on the command line.
+#include "cli/CliSupport.h"
+
+#include <clocale>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+constexpr const char* kHelp =
+    "Usage: quarrenby-cli COMMAND [ARGS]\n"
+    "\n"
+    "Commands:\n"
+    "  info FILE [--json]          facts of a .3dm, .mem or .sem file\n"
+    "  height FILE LAT LON [--json]\n"
+    "                              the grid cell at a point and the height there\n"
+    "  refine FILE K OUT.3dm       refine the grid K-fold (K = 2 or 5) and write it\n"
+    "  export FILE OUT             write the grid as a .3dm tile or an ASCII grid (.asc)\n"
+    "\n"
+    "Exit status: 0 success, 1 failure, 2 bad usage. Messages go to stderr.\n";
+
+struct Command {
+    const char* name;
+    int (*run)(const qb::cli::Arguments&);
+};
+
+constexpr Command kCommands[] = {
+    {"info", qb::cli::RunInfo},
+    {"height", qb::cli::RunHeight},
+    {"refine", qb::cli::RunRefine},
+    {"export", qb::cli::RunExport},
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::setlocale(LC_ALL, "C");
+    if (argc < 2)
+        return qb::cli::UsageError("no command given");
+    if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
+        std::fputs(kHelp, stdout);
+        return qb::cli::kExitOk;
+    }
+    for (const Command& command : kCommands)
+        if (std::strcmp(argv[1], command.name) == 0)
+            return command.run(qb::cli::SplitArguments(argc, argv, 2));
+    return qb::cli::UsageError("unknown command");
+}

@@ -1,0 +1,135 @@
+#pragma once
+#include "terrain/TerrainEnv.h"
+#include "terrain/TileHeader.h"
+
+#include <array>
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace qb {
+
+class IProgress;
+
+inline constexpr float kNoData = -9999.0f;
+// The largest grid the program builds: the refinement refuses anything bigger,
+// and no tile header may promise more.
+inline constexpr std::int64_t kMaxGridPoints = 2'000'000'000;
+
+// WriteTile keeps an existing tile that is at least as good as the grid
+// (more valid points, or as many and a survey not older); Replace always writes.
+enum class TileWriteMode { KeepBetter, Replace };
+
+enum FileType : std::int32_t { kFileUnknown = 0, kFileMem = 1, kFileSem = 2, kFile3dm = 3, kFileXml = 4 };
+
+// The height grid of a document: rows x columns of single-precision heights
+// in metres, row 0 the north edge, column 0 the west edge; the extent is
+// measured from the first to the last point.
+class CHeightGrid {
+public:
+    CHeightGrid() = default;
+    explicit CHeightGrid(const CTerrainEnv& env) : m_env(env) {}
+    CHeightGrid(const CHeightGrid&) = delete;
+    CHeightGrid& operator=(const CHeightGrid&) = delete;
+
+    void SetEnv(const CTerrainEnv& env) { m_env = env; }
+    const CTerrainEnv& Env() const { return m_env; }
+
+    int LoadFile(const std::string& path);
+    void StoreMapCentre(bool fromGrid);
+
+    float LatOfRow(int row) const;
+    float LonOfCol(int col) const;
+    void PointToCell(double lat, double lon, int& col, int& row) const;
+    float HeightAt(double x, double y) const;
+    int Refine(int factor, IProgress* progress);
+    int IsInsideJapan() const;
+    static bool IsPointInsideJapan(double lat, double lon);
+
+    int GetMeshSize() const { return m_nMeshSize; }
+    int GetMeshSize2() const { return m_nMeshSize2; }
+
+    // .3dm tiles
+    int ReadTile(const std::string& path);
+    int WriteTile(const std::string& path, TileWriteMode mode = TileWriteMode::KeepBetter) const;
+    // .mem / .sem text meshes
+    int ReadTextMesh(const std::string& path);
+    // Reads the heights of one text mesh into the caller's columns x rows array.
+    static int ReadTextMeshData(const std::string& path, float* scratch, int columns, int rows);
+    // For joining: the 128-byte header of a tile (1 when all of it was read),
+    // and the first `count` heights of a tile; heights the file lacks are no data.
+    static int ReadTileHeader(const std::string& path, TileHeaderBytes& header);
+    static int ReadTileHeights(const std::string& path, float* scratch, std::int64_t count);
+
+    void FreeBuffers(bool alsoHeights);
+    void AllocViewBuffers();
+
+    // Takes a filled array of rows x columns heights and sets the counts.
+    void AdoptHeights(std::unique_ptr<float[]> heights, int columns, int rows);
+    void UpdateMinMax();
+
+    float Height(int row, int col) const { return m_pHeights[Index(row, col)]; }
+    float& Height(int row, int col) { return m_pHeights[Index(row, col)]; }
+    const float* Heights() const { return m_pHeights.get(); }
+    float* Heights() { return m_pHeights.get(); }
+    bool HasHeights() const { return m_pHeights != nullptr; }
+    std::size_t Index(int row, int col) const
+    {
+        return static_cast<std::size_t>(row) * static_cast<std::size_t>(m_nCols) +
+               static_cast<std::size_t>(col);
+    }
+
+    struct FreeDeleter { void operator()(void* p) const { std::free(p); } };
+    template <class T> using Buffer = std::unique_ptr<T[], FreeDeleter>;
+
+    // Fields, in the order of the data model.
+    std::int32_t m_nDataDate = 0;
+    std::int32_t m_nValidPoints = 0;
+    std::int32_t m_nFileCols = 0;
+    std::int32_t m_nFileRows = 0;
+    std::int32_t m_nRows = 0;
+    std::int32_t m_nCols = 0;
+    std::unique_ptr<float[]> m_pHeights;
+    float m_fSouth = 0.0f;
+    float m_fNorth = 0.0f;
+    float m_fEast = 0.0f;
+    float m_fWest = 0.0f;
+    std::int32_t m_nStartX = 0;
+    std::int32_t m_nStartY = 0;
+    TileHeaderBytes m_header{};
+    std::int32_t m_nMeshSize2 = 0;
+    std::int32_t m_nMeshSize = 0;
+    std::int32_t m_nFileType = kFileUnknown;
+    std::string m_strTextHeader;
+    std::int32_t m_bNewDatum = 0;
+    // View work buffers, borrowed by the views. Their memory is committed
+    // only when a view writes to it.
+    Buffer<float> m_pWorkFloats;           // kWorkFloatBytes, allocated once and kept
+    Buffer<std::uint8_t> m_pPointBytes;    // one byte per point
+    Buffer<std::int32_t> m_pPointInts;     // one 32-bit integer per point
+    Buffer<std::int32_t> m_pSpanA;         // 2 x device span
+    Buffer<std::int32_t> m_pSpanB;         // 2 x device span
+    std::vector<std::string> m_joinHeaders;  // text-mesh headers of a join
+    float m_fMinHeight = 0.0f;
+    float m_fMaxHeight = 0.0f;
+    std::string m_strPath;
+    std::int64_t m_nPoints = 0;
+    std::int64_t m_nDataBytes = 0;
+
+    static constexpr std::size_t kWorkFloatBytes = 0x10000000;
+    static constexpr int kDefaultDeviceSpan = 4096;
+
+private:
+    void ShowMessage(std::string_view text) const;
+    void SetExtent(float south, float north, float west, float east);
+    void ClearSourceFacts();
+    int RefuseFile();
+
+    CTerrainEnv m_env;
+};
+
+FileType FileTypeOfPath(const std::string& path);
+
+} // namespace qb
