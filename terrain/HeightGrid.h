@@ -33,6 +33,8 @@ public:
     explicit CHeightGrid(const CTerrainEnv& env) : m_env(env) {}
     CHeightGrid(const CHeightGrid&) = delete;
     CHeightGrid& operator=(const CHeightGrid&) = delete;
+    CHeightGrid(CHeightGrid&&) = default;
+    CHeightGrid& operator=(CHeightGrid&&) = default;
 
     void SetEnv(const CTerrainEnv& env) { m_env = env; }
     const CTerrainEnv& Env() const { return m_env; }

@@ -124,7 +124,7 @@ private:
 
 int CHeightGrid::Refine(int factor, IProgress* progress)
 {
-    if (!m_pHeights || factor < 1)
+    if (factor < 1)
         return 0;
     const std::int64_t cols = std::int64_t(m_nCols) * factor;
     const std::int64_t rows = std::int64_t(m_nRows) * factor;
@@ -132,6 +132,8 @@ int CHeightGrid::Refine(int factor, IProgress* progress)
         ShowMessage(kTooLargeMessage);
         return 0;
     }
+    if (!m_pHeights)
+        return 0;
     const auto total = static_cast<std::size_t>(cols * rows);
     std::unique_ptr<float[]> refined(new (std::nothrow) float[total]);
     if (!refined) {

@@ -88,8 +88,7 @@ int CHeightGrid::ReadTile(const std::string& path)
     if (!file)
         return 0;
     FreeBuffers(true);
-    ReadHeader(file.get(), m_header);
-    if (!HasTileMagic(m_header))
+    if (!ReadHeader(file.get(), m_header) || !HasTileMagic(m_header))
         return RefuseFile();
     TileHeader h = DecodeTileHeader(m_header);
     if (!IsSaneHeader(h, OpenFileSize(file.get())))
