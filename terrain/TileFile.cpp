@@ -99,6 +99,10 @@ int CHeightGrid::ReadTile(const std::string& path)
     m_nMeshSize = h.meshSize;
     m_nMeshSize2 = h.meshSize2;
     ClearSourceFacts();
+    // The survey facts travel with the tile, so a tile read and written again
+    // still competes fairly with other versions of itself.
+    m_nValidPoints = h.validPoints;
+    m_nDataDate = h.dataDate;
     if (h.datumFlag == 0 && m_env.datum) {
         double north = h.north, west = h.west, south = h.south, east = h.east;
         m_env.datum->ToNewDatum(north, west);

@@ -78,6 +78,8 @@ TEST(TileFile, WritesEveryHeaderByteAndReadsBack)
     EXPECT_EQ(back.m_nPoints, 843750);
     EXPECT_EQ(back.m_nDataBytes, 3375000);
     EXPECT_EQ(back.m_bNewDatum, 1);
+    EXPECT_EQ(back.m_nValidPoints, 843750);
+    EXPECT_EQ(back.m_nDataDate, 20161001);
     EXPECT_EQ(back.m_strPath, path);
     EXPECT_FLOAT_EQ(back.m_fMaxHeight, 100.0f + 0.5f * 749);
     EXPECT_FLOAT_EQ(back.m_fMinHeight, 100.0f - 0.25f * 1124);
