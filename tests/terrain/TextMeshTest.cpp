@@ -165,7 +165,7 @@ TEST(TextMesh, GdalsTinyTestFileIsRefusedBySize)
 {
     test::CRecordingMessageSink messages;
     CHeightGrid grid(CTerrainEnv{&messages});
-    EXPECT_EQ(grid.LoadFile(std::string(QB_SHARED_DATA_DIR) + "/jdem/fakejdem.mem"), 0);
+    EXPECT_EQ(grid.LoadFile(test::SourcePath("tests/data/jdem/fakejdem.mem")), 0);
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{std::string(kNotDataFileMessage)});
 }
 
