@@ -15,16 +15,49 @@ bool Arguments::Has(std::string_view flag) const
     return false;
 }
 
+std::optional<std::string> Arguments::Option(std::string_view name) const
+{
+    for (const auto& [key, value] : options)
+        if (key == name)
+            return value;
+    return std::nullopt;
+}
+
+namespace {
+
+constexpr std::string_view kValueOptions[] = {"--database", "--kind", "--west", "--east", "--south", "--north"};
+
+bool TakesValue(std::string_view name)
+{
+    for (const auto option : kValueOptions)
+        if (option == name)
+            return true;
+    return false;
+}
+
+} // namespace
+
 Arguments SplitArguments(int argc, char** argv, int first)
 {
     Arguments args;
     for (int i = first; i < argc; ++i) {
         const std::string word = argv[i];
         // A word such as "-33.5" is a number, not a flag.
-        if (word.size() > 1 && word[0] == '-' && !ParseNumber(word))
-            args.flags.push_back(word);
-        else
+        if (word.size() < 2 || word[0] != '-' || ParseNumber(word)) {
             args.words.push_back(word);
+            continue;
+        }
+        const auto equals = word.find('=');
+        const std::string name = word.substr(0, equals);
+        if (!TakesValue(name)) {
+            args.flags.push_back(word);
+        } else if (equals != std::string::npos) {
+            args.options.emplace_back(name, word.substr(equals + 1));
+        } else if (i + 1 < argc) {
+            args.options.emplace_back(name, argv[++i]);
+        } else {
+            args.error = name + " needs a value";
+        }
     }
     return args;
 }

@@ -13,11 +13,15 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailure = 1;
 inline constexpr int kExitUsage = 2;
 
-// The arguments of one command: its positional words and its --flags.
+// The arguments of one command: its positional words, its --flags and its
+// --options with a value ("--database DIR" or "--database=DIR").
 struct Arguments {
     std::vector<std::string> words;
     std::vector<std::string> flags;
+    std::vector<std::pair<std::string, std::string>> options;
+    std::string error;  // an option given without its value
     bool Has(std::string_view flag) const;
+    std::optional<std::string> Option(std::string_view name) const;
 };
 Arguments SplitArguments(int argc, char** argv, int first);
 
@@ -41,5 +45,12 @@ int RunInfo(const Arguments& args);
 int RunHeight(const Arguments& args);
 int RunRefine(const Arguments& args);
 int RunExport(const Arguments& args);
+int RunTileName(const Arguments& args);
+int RunNeighbour(const Arguments& args);
+int RunImport(const Arguments& args);
+int RunConvert(const Arguments& args);
+
+// The database folder the desktop program is configured with; empty when unknown.
+std::string ConfiguredDatabaseFolder();
 
 } // namespace qb::cli

@@ -11,11 +11,17 @@ constexpr const char* kHelp =
     "Usage: quarrenby-cli COMMAND [ARGS]\n"
     "\n"
     "Commands:\n"
-    "  info FILE [--json]          facts of a .3dm, .mem or .sem file\n"
+    "  info FILE [--json]          facts of a .3dm, .mem, .sem or .xml file\n"
     "  height FILE LAT LON [--json]\n"
     "                              the grid cell at a point and the height there\n"
     "  refine FILE K OUT.3dm       refine the grid K-fold (K = 2 or 5) and write it\n"
     "  export FILE OUT             write the grid as a .3dm tile or an ASCII grid (.asc)\n"
+    "  tilename LAT LON SPACING    the .3dm name of a tile whose south-west point is there\n"
+    "  neighbour NAME DX DY        the name of the tile DX cells east and DY cells north\n"
+    "  import FILE.xml OUT.3dm     convert one elevation XML file into a tile\n"
+    "  convert PATH... [--database DIR] [--json]\n"
+    "                              convert the XML of folders, .zip archives and .xml files\n"
+    "                              into the database folder (default: the configured one)\n"
     "\n"
     "Exit status: 0 success, 1 failure, 2 bad usage. Messages go to stderr.\n";
 
@@ -29,6 +35,10 @@ constexpr Command kCommands[] = {
     {"height", qb::cli::RunHeight},
     {"refine", qb::cli::RunRefine},
     {"export", qb::cli::RunExport},
+    {"tilename", qb::cli::RunTileName},
+    {"neighbour", qb::cli::RunNeighbour},
+    {"import", qb::cli::RunImport},
+    {"convert", qb::cli::RunConvert},
 };
 
 } // namespace

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <string_view>
 
 namespace qb {
 
@@ -11,6 +12,8 @@ public:
     virtual ~IProgress() = default;
     virtual void Report(std::int64_t done, std::int64_t total) = 0;
     virtual bool IsCancelled() = 0;
+    // The line of text above the bar; shells without one ignore it.
+    virtual void SetText(std::string_view /*text*/) {}
 };
 
 } // namespace qb

@@ -43,6 +43,11 @@ int CHeightGrid::LoadFile(const std::string& path)
     case kFileSem:
         result = ReadTextMesh(path);
         break;
+    case kFileXml:
+        result = ImportXml(path, true);
+        if (result)
+            RaiseToMinHeight();
+        break;
     default:
         ShowMessage(kNotDataFileMessage);
         break;
@@ -212,6 +217,14 @@ int CHeightGrid::RefuseFile()
 {
     ShowMessage(kNotDataFileMessage);
     return 0;
+}
+
+void CHeightGrid::RaiseToMinHeight()
+{
+    // Sea and no-data points take the lowest land height.
+    float* h = m_pHeights.get();
+    for (std::int64_t i = 0; i < m_nPoints; ++i)
+        h[i] = std::max(h[i], m_fMinHeight);
 }
 
 void CHeightGrid::SetExtent(float south, float north, float west, float east)

@@ -11,6 +11,7 @@
 
 namespace qb {
 
+class IByteSource;
 class IProgress;
 
 inline constexpr float kNoData = -9999.0f;
@@ -21,6 +22,7 @@ inline constexpr std::int64_t kMaxGridPoints = 2'000'000'000;
 // WriteTile keeps an existing tile that is at least as good as the grid
 // (more valid points, or as many and a survey not older); Replace always writes.
 enum class TileWriteMode { KeepBetter, Replace };
+enum class TileWriteOutcome { Failed, Written, KeptExisting };
 
 enum FileType : std::int32_t { kFileUnknown = 0, kFileMem = 1, kFileSem = 2, kFile3dm = 3, kFileXml = 4 };
 
@@ -50,12 +52,19 @@ public:
     int IsInsideJapan() const;
     static bool IsPointInsideJapan(double lat, double lon);
 
+    // The .3dm file name of the grid's own tile, from its south-west corner and spacing.
+    std::string MakeTileName() const;
     int GetMeshSize() const { return m_nMeshSize; }
     int GetMeshSize2() const { return m_nMeshSize2; }
 
     // .3dm tiles
     int ReadTile(const std::string& path);
     int WriteTile(const std::string& path, TileWriteMode mode = TileWriteMode::KeepBetter) const;
+    TileWriteOutcome WriteTileOutcome(const std::string& path, TileWriteMode mode) const;
+    // The agency's elevation XML, from a file or from bytes in memory (an
+    // archive member); messages only when asked.
+    int ImportXml(const std::string& path, bool showMessages);
+    int ImportXml(IByteSource& source, const std::string& path, bool showMessages);
     // .mem / .sem text meshes
     int ReadTextMesh(const std::string& path);
     // Reads the heights of one text mesh into the caller's columns x rows array.
@@ -127,6 +136,8 @@ private:
     void ShowMessage(std::string_view text) const;
     void SetExtent(float south, float north, float west, float east);
     void ClearSourceFacts();
+    int FinishXmlHeights(const std::string& path);
+    void RaiseToMinHeight();
     int RefuseFile();
 
     CTerrainEnv m_env;

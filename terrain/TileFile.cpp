@@ -133,8 +133,13 @@ int CHeightGrid::ReadTile(const std::string& path)
 
 int CHeightGrid::WriteTile(const std::string& path, TileWriteMode mode) const
 {
+    return WriteTileOutcome(path, mode) != TileWriteOutcome::Failed ? 1 : 0;
+}
+
+TileWriteOutcome CHeightGrid::WriteTileOutcome(const std::string& path, TileWriteMode mode) const
+{
     if (!m_pHeights || m_nPoints <= 0)
-        return 0;
+        return TileWriteOutcome::Failed;
     // Of two versions of a tile the one with more valid points wins, and of
     // equals the later survey.
     TileHeaderBytes stored;
@@ -142,7 +147,7 @@ int CHeightGrid::WriteTile(const std::string& path, TileWriteMode mode) const
         const std::int32_t storedValid = LoadInt32(stored.data() + tile_offset::kValidPoints);
         const std::int32_t storedDate = LoadInt32(stored.data() + tile_offset::kDataDate);
         if (m_nValidPoints < storedValid || (m_nValidPoints == storedValid && m_nDataDate <= storedDate))
-            return 1;
+            return TileWriteOutcome::KeptExisting;
     }
     TileHeader h;
     h.columns = m_nCols;
@@ -159,10 +164,10 @@ int CHeightGrid::WriteTile(const std::string& path, TileWriteMode mode) const
 
     CAtomicFileWriter writer;
     if (!writer.Open(path))
-        return 0;
+        return TileWriteOutcome::Failed;
     writer.Write(bytes.data(), bytes.size());
     writer.Write(m_pHeights.get(), static_cast<std::size_t>(m_nDataBytes));
-    return writer.Commit() ? 1 : 0;
+    return writer.Commit() ? TileWriteOutcome::Written : TileWriteOutcome::Failed;
 }
 
 } // namespace qb
