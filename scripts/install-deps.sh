@@ -6,8 +6,9 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
-  gdal-bin python3-gdal libgdal-dev
+  libzip-dev libfast-float-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libexpat1-dev
+  gdal-bin python3-gdal libgdal-dev python3-lxml
 )
 
 missing=()
