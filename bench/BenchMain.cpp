@@ -1,0 +1,52 @@
+// qb_bench: Google Benchmark with the fixtures made in a scratch folder first.
+//   qb_bench [benchmark options]        run the benchmarks
+//   qb_bench --write-fixtures FOLDER    write the fixture files (with big.3dm) and stop
+#include "bench/BenchMain.h"
+
+#include "tests/support/TempDir.h"
+
+#include <benchmark/benchmark.h>
+#include <cpl_conv.h>
+#include <gdal.h>
+
+#include <cstdio>
+#include <cstring>
+#include <exception>
+#include <memory>
+
+namespace qb::bench {
+namespace {
+std::unique_ptr<CBenchFixtures> g_fixtures;
+} // namespace
+
+CBenchFixtures& Fixtures()
+{
+    return *g_fixtures;
+}
+
+} // namespace qb::bench
+
+int main(int argc, char** argv)
+{
+    GDALAllRegister();
+    CPLSetConfigOption("GDAL_NUM_THREADS", "1");
+    CPLSetConfigOption("GDAL_PAM_ENABLED", "NO");
+    try {
+        if (argc == 3 && std::strcmp(argv[1], "--write-fixtures") == 0) {
+            qb::bench::CBenchFixtures files(argv[2], true);
+            return 0;
+        }
+        benchmark::Initialize(&argc, argv);
+        if (benchmark::ReportUnrecognizedArguments(argc, argv))
+            return 2;
+        qb::test::CTempDir folder;
+        qb::bench::g_fixtures = std::make_unique<qb::bench::CBenchFixtures>(folder.Path(), false);
+        benchmark::RunSpecifiedBenchmarks();
+        benchmark::Shutdown();
+        qb::bench::g_fixtures.reset();
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "qb_bench: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
