@@ -49,6 +49,7 @@ int RunTileName(const Arguments& args);
 int RunNeighbour(const Arguments& args);
 int RunImport(const Arguments& args);
 int RunConvert(const Arguments& args);
+int RunAssemble(const Arguments& args);
 
 // The database folder the desktop program is configured with; empty when unknown.
 std::string ConfiguredDatabaseFolder();

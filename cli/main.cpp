@@ -22,6 +22,8 @@ constexpr const char* kHelp =
     "  convert PATH... [--database DIR] [--json]\n"
     "                              convert the XML of folders, .zip archives and .xml files\n"
     "                              into the database folder (default: the configured one)\n"
+    "  assemble [--database DIR] --kind K --west W --east E --south S --north N [--json]\n"
+    "                              the tiles of data source K (1-10) in a rectangle\n"
     "\n"
     "Exit status: 0 success, 1 failure, 2 bad usage. Messages go to stderr.\n";
 
@@ -39,6 +41,7 @@ constexpr Command kCommands[] = {
     {"neighbour", qb::cli::RunNeighbour},
     {"import", qb::cli::RunImport},
     {"convert", qb::cli::RunConvert},
+    {"assemble", qb::cli::RunAssemble},
 };
 
 } // namespace
