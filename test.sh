@@ -8,6 +8,6 @@ scripts/install-deps.sh
 scripts/build.sh build -DCMAKE_BUILD_TYPE=Release
 (cd build && ctest --output-on-failure -j2)
 
-scripts/build.sh build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUARRENBY_SANITIZE=ON \
-  -DQUARRENBY_QT=OFF -DQUARRENBY_BENCH=OFF
+BUILD_TARGET=qb_unit_tests scripts/build.sh build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DQUARRENBY_SANITIZE=ON -DQUARRENBY_QT=OFF -DQUARRENBY_BENCH=OFF
 (cd build-sanitize && ctest --output-on-failure -j2 -L unit)
