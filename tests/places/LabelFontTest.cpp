@@ -1,4 +1,4 @@
-#include "app/LabelFont.h"
+#include "places/LabelFont.h"
 
 #include "platform/Cp932.h"
 #include "platform/MemorySettingsStore.h"

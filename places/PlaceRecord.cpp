@@ -1,0 +1,21 @@
+#include "places/PlaceRecord.h"
+
+#include "platform/Cp932.h"
+
+#include <cstring>
+
+namespace qb {
+
+std::string_view PlaceRecord::Name() const
+{
+    return std::string_view(name, strnlen(name, sizeof name));
+}
+
+void PlaceRecord::SetName(std::string_view cp932)
+{
+    const std::string_view kept = TruncateCp932(cp932, kPlaceNameBytes);
+    std::memset(name, 0, sizeof name);
+    std::memcpy(name, kept.data(), kept.size());
+}
+
+} // namespace qb
