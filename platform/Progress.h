@@ -1,6 +1,5 @@
 #pragma once
 #include <cstdint>
-#include <string_view>
 
 namespace qb {
 
@@ -12,8 +11,10 @@ public:
     virtual ~IProgress() = default;
     virtual void Report(std::int64_t done, std::int64_t total) = 0;
     virtual bool IsCancelled() = 0;
-    // The line of text above the bar; shells without one ignore it.
-    virtual void SetText(std::string_view /*text*/) {}
+    // What the job is doing, for the line of text above the bar: the spacing
+    // of the tiles being read, and whether it is interpolating (refining).
+    virtual void SetMeshSize(int /*metres*/) {}
+    virtual void SetInterpolating(bool /*interpolating*/) {}
 };
 
 } // namespace qb

@@ -11,6 +11,7 @@
 
 namespace qb {
 
+class CAreaRecord;
 class IByteSource;
 class IProgress;
 
@@ -65,6 +66,13 @@ public:
     // archive member); messages only when asked.
     int ImportXml(const std::string& path, bool showMessages);
     int ImportXml(IByteSource& source, const std::string& path, bool showMessages);
+    // Joins the tiles of an area (row by row from the north-west tile) into the
+    // grid. Pass 1 builds the grid; passes 2 and 3 lay finer tiles over it,
+    // keeping what they have no height for. The hybrid settings refine the grid
+    // after pass 1 (10 m to 5 m) and pass 2 (5 m to 1 m).
+    int JoinTiles(const std::vector<std::string>& tiles, const CAreaRecord& area, IProgress* progress,
+                  int meshSetting, int pass);
+    int JoinTextMeshes(const std::vector<std::string>& tiles, const CAreaRecord& area, IProgress* progress);
     // .mem / .sem text meshes
     int ReadTextMesh(const std::string& path);
     // Reads the heights of one text mesh into the caller's columns x rows array.
@@ -138,6 +146,11 @@ private:
     void ClearSourceFacts();
     int FinishXmlHeights(const std::string& path);
     void RaiseToMinHeight();
+    int PlaceTiles(const std::vector<std::string>& tiles, int across, int pass, IProgress* progress);
+    void OverlayPosition(const TileHeader& tile, std::int64_t& row, std::int64_t& col) const;
+    void CopyTile(const float* tile, std::int64_t firstRow, std::int64_t firstCol, bool overlay);
+    void FinishJoinedHeights(const CAreaRecord& area);
+    int RefineHybrid(int meshSetting, int pass, IProgress* progress);
     int RefuseFile();
 
     CTerrainEnv m_env;

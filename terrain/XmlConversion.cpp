@@ -5,7 +5,6 @@
 #include "terrain/ByteSource.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 
 namespace fs = std::filesystem;
@@ -149,15 +148,8 @@ private:
 
 void ReportFile(IProgress* progress, int done, int total)
 {
-    if (!progress)
-        return;
-    if (done % 5 == 0) {
-        char text[256];
-        std::snprintf(text, sizeof text,
-                      "フォルダ内の XML ファイルを探して読み込んでいます。... 読み込んだ数:%d / 総数:%d", done, total);
-        progress->SetText(text);
-    }
-    progress->Report(done, total);
+    if (progress)
+        progress->Report(done, total);
 }
 
 void ShowNoFiles(IMessageSink* messages)
@@ -178,10 +170,9 @@ std::vector<XmlInput> FindXmlInputs(const std::vector<std::string>& paths)
 
 int ImportXmlFolder(const std::vector<std::string>& paths, XmlFolderJob& job, XmlFolderSummary& summary)
 {
-    if (job.progress) {
-        job.progress->SetText("フォルダ内の XML ファイルを探して読み込んでいます。... 0 %");
+    // The search itself shows as a percentage, the conversion as files done of all.
+    if (job.progress)
         job.progress->Report(0, 100);
-    }
     const std::vector<XmlInput> inputs = FindXmlInputs(paths);
     summary.found = static_cast<int>(inputs.size());
     if (inputs.empty()) {

@@ -1,0 +1,141 @@
+#include "terrain/HeightGrid.h"
+
+#include "terrain/AreaRecord.h"
+#include "tests/support/GridBuilder.h"
+#include "tests/support/ScriptedProgress.h"
+#include "tests/support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+namespace qb {
+namespace {
+
+using test::CTempDir;
+using test::FillGrid;
+
+// Writes a tile of cols x rows points covering [south, north] x [west, east].
+std::string WriteTile(const CTempDir& dir, const std::string& name, int cols, int rows, double south, double west,
+                      double north, double east, int spacing, std::function<float(int, int)> f)
+{
+    CHeightGrid tile;
+    FillGrid(tile, cols, rows, f, float(south), float(north), float(west), float(east));
+    tile.m_nMeshSize = tile.m_nMeshSize2 = spacing;
+    const std::string path = dir.File(name);
+    EXPECT_EQ(tile.WriteTile(path, TileWriteMode::Replace), 1);
+    return path;
+}
+
+CAreaRecord Area(int across, int down, const std::string& base)
+{
+    CAreaRecord area;
+    area.SetCounts(across, down);
+    EXPECT_TRUE(area.SetBaseFile(base));
+    return area;
+}
+
+TEST(TileJoin, TwoByTwoTilesMakeOneGridAndAMissingTileTakesTheLowestHeight)
+{
+    CTempDir dir;
+    // Tiles listed row by row from the north-west one; the south-east one is missing.
+    const std::vector<std::string> tiles = {
+        WriteTile(dir, "nw.3dm", 1125, 750, 35.0833, 139.0, 35.1667, 139.125, 10, [](int, int) { return 300.0f; }),
+        WriteTile(dir, "ne.3dm", 1125, 750, 35.0833, 139.125, 35.1667, 139.25, 10, [](int r, int) { return 200.0f + r; }),
+        WriteTile(dir, "sw.3dm", 1125, 750, 35.0, 139.0, 35.0833, 139.125, 10, [](int, int c) { return 100.0f + c; }),
+        dir.File("se.3dm"),
+    };
+    CHeightGrid grid;
+    test::CScriptedProgress progress;
+    ASSERT_EQ(grid.JoinTiles(tiles, Area(2, 2, tiles[0]), &progress, 1, 1), 1);
+    EXPECT_EQ(grid.m_nCols, 2250);
+    EXPECT_EQ(grid.m_nRows, 1500);
+    EXPECT_EQ(grid.m_nFileCols, 1125);
+    EXPECT_EQ(grid.m_nMeshSize, 10);
+    EXPECT_EQ(grid.m_nFileType, kFile3dm);
+    EXPECT_FLOAT_EQ(grid.m_fSouth, 35.0f);
+    EXPECT_FLOAT_EQ(grid.m_fNorth, 35.1667f);
+    EXPECT_FLOAT_EQ(grid.m_fEast, 139.25f);
+    EXPECT_EQ(grid.Height(0, 0), 300.0f);
+    EXPECT_EQ(grid.Height(10, 1125), 210.0f);
+    EXPECT_EQ(grid.Height(750, 7), 107.0f);
+    EXPECT_EQ(grid.Height(1499, 2249), 100.0f) << "the missing tile takes the lowest height";
+    EXPECT_EQ(grid.m_fMinHeight, 100.0f);
+    EXPECT_EQ(grid.m_fMaxHeight, 1224.0f);
+    EXPECT_EQ(grid.m_strPath, tiles[0]);
+    ASSERT_FALSE(progress.Reports().empty());
+    EXPECT_EQ(progress.Reports().back(), (std::pair<std::int64_t, std::int64_t>{4, 4}));
+}
+
+TEST(TileJoin, HybridRefinesTheBaseAndLaysFinerTilesOverIt)
+{
+    CTempDir dir;
+    // One 10 m tile of 20 x 10 points; its 5 m cells are 4 x 2 points each (10 x 10 cells).
+    const std::string base =
+        WriteTile(dir, "base.3dm", 20, 10, 35.0, 139.0, 35.1, 139.2, 10, [](int, int) { return 50.0f; });
+    CHeightGrid grid;
+    test::CScriptedProgress progress;
+    ASSERT_EQ(grid.JoinTiles({base}, Area(1, 1, base), &progress, 3, 1), 1);
+    EXPECT_EQ(grid.m_nCols, 40);
+    EXPECT_EQ(grid.m_nRows, 20);
+    EXPECT_EQ(grid.m_nMeshSize, 5);
+
+    // Only the cell in 5 m row 1, column 3 exists: placed by its corners, not at the corner of the grid.
+    const std::string fine = WriteTile(dir, "fine.3dm", 4, 2, 35.08, 139.06, 35.09, 139.08, 5,
+                                       [](int r, int c) { return r == 0 && c == 0 ? -5.0f : 70.0f; });
+    ASSERT_EQ(grid.JoinTiles({fine}, Area(1, 1, fine), &progress, 3, 2), 1);
+    EXPECT_EQ(grid.m_nCols, 40);
+    EXPECT_EQ(grid.Height(2, 13), 70.0f);
+    EXPECT_EQ(grid.Height(3, 15), 70.0f);
+    EXPECT_EQ(grid.Height(2, 12), 50.0f) << "values of 0 or below leave the base heights";
+    EXPECT_EQ(grid.Height(0, 0), 50.0f);
+    EXPECT_EQ(grid.Height(4, 13), 50.0f);
+}
+
+TEST(TileJoin, CancelInTheSecondSweepFailsTheJoin)
+{
+    CTempDir dir;
+    std::vector<std::string> tiles;
+    for (int i = 0; i < 4; ++i)
+        tiles.push_back(WriteTile(dir, "t" + std::to_string(i) + ".3dm", 10, 10, 35.0 + 0.01 * i, 139.0, 35.01 + 0.01 * i,
+                                  139.01, 10, [](int, int) { return 1.0f; }));
+    CHeightGrid grid;
+    test::CScriptedProgress progress(5);  // one report in the first sweep, then one per tile row
+    EXPECT_EQ(grid.JoinTiles(tiles, Area(1, 4, tiles[0]), &progress, 1, 1), 0);
+    EXPECT_EQ(progress.Reports().size(), 5u);
+}
+
+std::string MemHeader(int cols, int rows, const std::string& corners)
+{
+    std::string line(1009, ' ');
+    char size[8];
+    std::snprintf(size, sizeof size, "%03d%03d", cols, rows);
+    line.replace(23, 6, size);
+    line.replace(29, corners.size(), corners);
+    line.replace(225, rows, std::string(rows, '1'));
+    return line;
+}
+
+TEST(TileJoin, TextMeshesJoinInTheOldDatum)
+{
+    CTempDir dir;
+    std::string west = MemHeader(10, 10, "0350000139000003500301390030") + "\r\n";
+    for (int r = 0; r < 10; ++r)
+        west += "123456" + std::string(3, '0') + std::string(50, ' ').replace(0, 5, "  120") + "\r\n";
+    test::WriteFileBytes(dir.File("w.mem"), west);
+    const std::vector<std::string> tiles = {dir.File("w.mem"), dir.File("missing.mem")};
+    CHeightGrid grid;
+    ASSERT_EQ(grid.JoinTextMeshes(tiles, Area(2, 1, tiles[0]), nullptr), 1);
+    EXPECT_EQ(grid.m_nCols, 20);
+    EXPECT_EQ(grid.m_nRows, 10);
+    EXPECT_EQ(grid.m_nMeshSize, 250);
+    EXPECT_EQ(grid.m_bNewDatum, 0);
+    EXPECT_FLOAT_EQ(grid.Height(3, 0), 12.0f);
+    EXPECT_EQ(grid.Height(3, 1), 0.0f);
+    EXPECT_EQ(grid.Height(3, 15), 0.0f) << "a missing tile stays at 0";
+    EXPECT_EQ(grid.m_joinHeaders.size(), 1u);
+
+    test::WriteFileBytes(dir.File("bad.mem"), MemHeader(9, 10, "") + "\r\n");
+    EXPECT_EQ(grid.JoinTextMeshes({dir.File("bad.mem")}, Area(1, 1, "bad.mem"), nullptr), 0);
+}
+
+} // namespace
+} // namespace qb
