@@ -1,0 +1,71 @@
+#include "terrain/MapInfo.h"
+
+#include "terrain/HeightGrid.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+
+namespace qb {
+
+std::string FormatDms(double degrees)
+{
+    const bool negative = degrees < 0;
+    long seconds = std::lround(std::fabs(degrees) * 3600.0);
+    const long d = seconds / 3600;
+    const long m = seconds / 60 % 60;
+    seconds %= 60;
+    const std::string whole = (negative ? "-" : "") + std::to_string(d);
+    char text[40];
+    std::snprintf(text, sizeof text, "%4s.%2ld'%2ld", whole.c_str(), m, seconds);
+    return text;
+}
+
+std::string FileTypeText(const std::string& path, int openMode)
+{
+    const auto slash = path.find_last_of("/\\");
+    const auto dot = path.rfind('.');
+    std::string ext = dot == std::string::npos || (slash != std::string::npos && dot < slash) ? "" : path.substr(dot + 1);
+    for (auto& ch : ext)
+        ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    if (ext == "sem")
+        return "数値地図２５０ｍメッシュ";
+    if (ext == "mem")
+        return "数値地図５０ｍメッシュ";
+    if (ext == "3dm")
+        return "Quarrenby オリジナルデータ";
+    if (ext == "are")
+        return "Quarrenby 山域データ";
+    if (ext == "xml")
+        return "基盤地図情報 数値標高モデル";
+    return openMode == 2 ? "Quarrenby 山域データ" : "";
+}
+
+namespace {
+
+std::string Number(const char* format, int value)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
+
+} // namespace
+
+MapInfoTexts MakeMapInfo(const CHeightGrid& grid, int openMode)
+{
+    MapInfoTexts info;
+    info.fileName = grid.m_strPath;
+    info.fileType = FileTypeText(grid.m_strPath, openMode);
+    info.pointsEastWest = Number("%5d", grid.m_nCols);
+    info.pointsNorthSouth = Number("%5d", grid.m_nRows);
+    info.spacingEastWest = Number("%5dm", grid.m_nMeshSize);
+    info.spacingNorthSouth = Number("%5dm", grid.m_nMeshSize2);
+    info.west = FormatDms(grid.m_fWest);
+    info.east = FormatDms(grid.m_fEast);
+    info.north = FormatDms(grid.m_fNorth);
+    info.south = FormatDms(grid.m_fSouth);
+    return info;
+}
+
+} // namespace qb
