@@ -1,6 +1,5 @@
 #include "app/FolderSettings.h"
 
-#include "app/Folders.h"
 #include "platform/MemorySettingsStore.h"
 #include "tests/app/FakeSystemServices.h"
 #include "tests/support/RecordingMessageSink.h"
@@ -14,20 +13,18 @@
 namespace qb {
 namespace {
 
-// Answers the folder chooser from a script and records how it was opened.
+// Answers from a script and records where and how it was opened.
 class CScriptedFolderChooser final : public IFolderChooser {
 public:
     std::optional<std::string> ChooseFolder(const std::string& startFolder, std::string_view title) override
     {
-        starts.push_back(startFolder);
-        titles.emplace_back(title);
+        opened.push_back(startFolder + " | " + std::string(title));
         std::optional<std::string> answer = answers.front();
         answers.pop_front();
         return answer;
     }
     std::deque<std::optional<std::string>> answers;
-    std::vector<std::string> starts;
-    std::vector<std::string> titles;
+    std::vector<std::string> opened;
 };
 
 struct FolderSettings : ::testing::Test {
@@ -45,67 +42,42 @@ struct FolderSettings : ::testing::Test {
     }
 };
 
-TEST_F(FolderSettings, EditStartsWithTheDatabaseFolderAndBrowseStartsThere)
+TEST_F(FolderSettings, BrowseStartsAtTheEditAndTakesOnlyAChosenFolder)
 {
     CDirSetLogic dialog(app, chooser);
-    EXPECT_EQ(dialog.Text(), temp.File("old"));
     chooser.answers = {temp.File("picked"), std::nullopt};
     dialog.Browse();
-    EXPECT_EQ(dialog.Text(), temp.File("picked"));
     dialog.Browse();
-    EXPECT_EQ(dialog.Text(), temp.File("picked")) << "a cancelled chooser leaves the edit";
-    EXPECT_EQ(chooser.starts, (std::vector<std::string>{temp.File("old"), temp.File("picked")}));
-    EXPECT_EQ(chooser.titles[0], "フォルダの指定");
-    EXPECT_EQ(store.WriteCount(), 0);
+    EXPECT_EQ(dialog.Text(), temp.File("picked"));
+    EXPECT_EQ(chooser.opened, (std::vector<std::string>{temp.File("old") + " | フォルダの指定",
+                                                        temp.File("picked") + " | フォルダの指定"}));
 }
 
-TEST_F(FolderSettings, DefaultCreatesDocumentsQuarrenbyAndOkStoresItWithTheFlag)
+TEST_F(FolderSettings, DefaultCreatesDocumentsQuarrenbyAndOkStoresItAtOnceWithTheFlag)
 {
     CDirSetLogic dialog(app, chooser);
     ASSERT_TRUE(dialog.RestoreDefault());
     const std::string expected = temp.File("Documents/Quarrenby");
     EXPECT_EQ(dialog.Text(), expected);
     EXPECT_TRUE(std::filesystem::is_directory(expected));
-    EXPECT_TRUE(dialog.RestoreDefault()) << "an existing default is simply taken";
-
-    ASSERT_TRUE(ApplyFolderSettings(app, dialog.Text()));
-    EXPECT_EQ(app.m_bDatabaseFolderSet, 1);
-    EXPECT_EQ(app.m_strDatabaseFolder, expected);
+    ASSERT_TRUE(ApplyFolderSettings(app, dialog.Text() + "/"));
+    EXPECT_EQ(std::make_pair(app.m_bDatabaseFolderSet, app.m_strDatabaseFolder), std::make_pair(1, expected));
     EXPECT_EQ(store.GetSettingString("Param", "Database", ""), expected);
     EXPECT_EQ(store.GetSettingInt("Param", "DataBaseFolderFlg", 0), 1);
-    EXPECT_TRUE(messages.Messages().empty());
-}
 
-TEST_F(FolderSettings, UnknownDocumentsFolderCreatesNothing)
-{
-    app.m_strDocumentsFolder.clear();
-    CDirSetLogic dialog(app, chooser);
-    EXPECT_FALSE(dialog.RestoreDefault());
-    EXPECT_EQ(dialog.Text(), temp.File("old"));
-    EXPECT_TRUE(system.createdFolders.empty());
-}
-
-TEST_F(FolderSettings, TrailingSeparatorIsDroppedFromTheStoredFolder)
-{
-    std::filesystem::create_directory(temp.File("db"));
-    for (const std::string suffix : {"/", "\\"}) {
-        ASSERT_TRUE(ApplyFolderSettings(app, temp.File("db") + suffix));
-        EXPECT_EQ(app.m_strDatabaseFolder, temp.File("db"));
-        EXPECT_EQ(store.GetSettingString("Param", "Database", ""), temp.File("db"));
-    }
+    app.m_strDocumentsFolder.clear();   // unknown: no folder at the file-system root
+    CDirSetLogic other(app, chooser);
+    EXPECT_FALSE(other.RestoreDefault());
+    EXPECT_EQ(system.createdFolders.size(), 1u);
 }
 
 TEST_F(FolderSettings, MissingFolderIsReportedAndNothingChanges)
 {
-    for (const std::string& folder : {temp.File("missing"), std::string()}) {
-        messages.Clear();
+    for (const std::string& folder : {temp.File("missing"), std::string()})
         EXPECT_FALSE(ApplyFolderSettings(app, folder));
-        ASSERT_EQ(messages.Messages().size(), 1u);
-        EXPECT_EQ(messages.Messages()[0].text, "指定されたディレクトリは見つかりません");
-        EXPECT_EQ(messages.Messages()[0].icon, MessageIcon::Exclamation);
-    }
-    EXPECT_EQ(app.m_bDatabaseFolderSet, 0);
-    EXPECT_EQ(app.m_strDatabaseFolder, temp.File("old"));
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>(2, "指定されたディレクトリは見つかりません"));
+    EXPECT_EQ(std::make_pair(app.m_bDatabaseFolderSet, app.m_strDatabaseFolder),
+              std::make_pair(0, temp.File("old")));
     EXPECT_EQ(store.WriteCount(), 0);
 }
 
