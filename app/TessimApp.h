@@ -4,12 +4,16 @@
 #include "platform/MessageSink.h"
 #include "platform/SettingsStore.h"
 #include "platform/SystemServices.h"
+#include "terrain/AreaRecord.h"
+#include "terrain/GeoBox.h"
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace qb {
+
+class CTessimDoc;
 
 inline constexpr std::string_view kGlobeDataMissingMessage =
     "日本地図の地形データが見つかりませんでした。";
@@ -76,6 +80,15 @@ public:
     std::string m_strInitialDir;
     int m_nOpenMode = 2;
     int m_nSourceKind = 0;
+    // The area the area-based opening commands open: the base record, then
+    // the 5 m and the 1 m record of a hybrid area.
+    CAreaRecords m_area;
+    int m_nLoadPass = 1;         // 1 base, 2 the 5 m overlay, 3 the 1 m overlay
+    bool m_bFound5m = false;     // the area assembly found 5 m tiles
+    bool m_bFound1m = false;     // and 1 m tiles
+    CTessimDoc* m_pCurrentDoc = nullptr;
+    GeoBox m_areaBox;            // the whole area (red), longitudes negated
+    GeoBox m_viewBox;            // the displayed part (blue), longitudes negated
 
 private:
     void ReadParamSettings();

@@ -1,0 +1,122 @@
+// Opening an area: the tile lists of the passes, the joins and the names of the tiles.
+#include "app/TessimDoc.h"
+
+#include "app/TessimApp.h"
+#include "places/PlaceFile.h"
+#include "places/PlaceFitting.h"
+#include "platform/JobRunner.h"
+#include "terrain/AreaAssembly.h"
+#include "terrain/MeshNaming.h"
+#include "terrain/ProgressJob.h"
+
+#include <filesystem>
+
+namespace qb {
+namespace {
+
+// The path of a tile name in the database for the mesh setting and pass.
+std::string TilePath(const std::string& name, int meshSetting, int pass, const std::string& database)
+{
+    if (meshSetting == kMeshDisc)
+        return name;
+    if (meshSetting == kMesh1m || (meshSetting == kMeshHybrid1m5m10m && pass == 3))
+        return database + "/1m/" + name + "-DEM1A.3dm";
+    if (meshSetting == kMesh5m || ((meshSetting == kMeshHybrid5m10m || meshSetting == kMeshHybrid1m5m10m) && pass == 2))
+        return database + "/5m/" + name + ".3dm";
+    return database + "/10m/" + name + ".3dm";
+}
+
+} // namespace
+
+bool CTessimDoc::BuildTileList(const CAreaRecord& record, int pass)
+{
+    m_tiles.clear();
+    bool anyExists = false;
+    const std::string base = record.BaseFile();
+    for (int y = 0; y < record.Down(); ++y) {
+        for (int x = 0; x < record.Across(); ++x) {
+            const std::string name = NeighbourName(base, x - record.BaseColumn(), record.BaseRow() - y);
+            m_tiles.push_back(TilePath(name, m_app.m_nMapKind, pass, m_app.m_strDatabaseFolder));
+            anyExists = anyExists || (!name.empty() && DataFileExists(m_tiles.back()));
+        }
+    }
+    return anyExists;
+}
+
+bool CTessimDoc::Join(const CAreaRecord& record, int pass)
+{
+    m_app.m_nLoadPass = pass;
+    const int meshSetting = m_app.m_nMapKind;
+    return m_jobs.RunJob(kJobJoinTiles, [&](IProgress& progress) {
+        return meshSetting == kMeshDisc ? m_grid.JoinTextMeshes(m_tiles, record, &progress)
+                                        : m_grid.JoinTiles(m_tiles, record, &progress, meshSetting, pass);
+    });
+}
+
+int CTessimDoc::OpenSelection(const CAreaRecords& areas)
+{
+    const int meshSetting = m_app.m_nMapKind;
+    if (!BuildTileList(areas.base, 1) || !Join(areas.base, 1))
+        return 0;
+    const std::vector<std::string> baseTiles = m_tiles;
+    const bool hybrid = meshSetting == kMeshHybrid5m10m || meshSetting == kMeshHybrid1m5m10m;
+    if (hybrid && m_app.m_bFound5m) {
+        if (BuildTileList(areas.fiveMetre, 2)) {
+            if (!Join(areas.fiveMetre, 2))
+                return 0;
+        } else if (meshSetting == kMeshHybrid1m5m10m) {
+            // No 5 m tile after all: the grid still goes to 1 m for the 1 m pass.
+            m_app.m_nLoadPass = 2;
+            if (!m_grid.Refine(5, nullptr))
+                return 0;
+        }
+    }
+    if (meshSetting == kMeshHybrid1m5m10m && m_app.m_nLoadPass == 2 && m_app.m_bFound1m &&
+        BuildTileList(areas.oneMetre, 3) && !Join(areas.oneMetre, 3))
+        return 0;
+    m_tiles = baseTiles;
+    ReplaceRemainingNoData();
+    m_grid.AllocViewBuffers();
+    return LoadTilePlaces() ? 1 : 0;
+}
+
+// The names of the system and user files, then those of every tile's own
+// place file, moved by the tile's place in the grid.
+bool CTessimDoc::LoadTilePlaces()
+{
+    LoadSystemAndUserPlaces();
+    CPlaceFiles files = PlaceFiles();
+    std::vector<int> counts(m_tiles.size(), 0);
+    const bool counted = m_jobs.RunJob(kJobCountPlaces, [&](IProgress& progress) {
+        for (std::size_t t = 0; t < m_tiles.size(); ++t) {
+            progress.Report(static_cast<std::int64_t>(t), static_cast<std::int64_t>(m_tiles.size()));
+            if (progress.IsCancelled())
+                return 0;
+            counts[t] = files.CountPlaces(m_tiles[t]);
+        }
+        return 1;
+    });
+    if (!counted)
+        return false;
+    // A tile's share of the grid, which the hybrid refinements have enlarged.
+    const int across = std::max(1, m_app.m_area.base.Across());
+    const int down = std::max(1, m_app.m_area.base.Down());
+    CPlaceTable& user = m_places.User();
+    for (std::size_t t = 0; t < m_tiles.size(); ++t) {
+        const int first = user.Count();
+        files.ReadPlaces(m_tiles[t], user, counts[t], true, 1);
+        const int dx = static_cast<int>(t % across) * (m_grid.m_nCols / across);
+        const int dy = static_cast<int>(t / across) * (m_grid.m_nRows / down);
+        for (int i = first; i < user.Count(); ++i) {
+            if (user[i].col >= 0 && user[i].row >= 0) {
+                user[i].col += dx;
+                user[i].row += dy;
+            }
+        }
+    }
+    user.Truncate(RemoveDuplicatePlaces(user.Records()));
+    FitPlaces(m_places, m_grid);
+    return true;
+}
+
+} // namespace qb

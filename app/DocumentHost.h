@@ -1,0 +1,20 @@
+#pragma once
+#include <string_view>
+
+namespace qb {
+
+class CTessimDoc;
+
+// The frame's side of the documents: only one area is open at a time, so a
+// document that opens asks the others to close (each with its save question).
+class IDocumentHost {
+public:
+    virtual ~IDocumentHost() = default;
+    // False when one of the other documents refused to close.
+    virtual bool CloseOtherDocuments(CTessimDoc& keep) = 0;
+    virtual void SetStatusText(std::string_view text) = 0;
+    // Whether a failed area open tells the user so.
+    virtual bool ShowsOpenMessages() const { return true; }
+};
+
+} // namespace qb
