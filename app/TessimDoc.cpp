@@ -64,6 +64,18 @@ CTessimDoc::~CTessimDoc()
 
 bool CTessimDoc::OpenDocument(const std::string& path)
 {
+    if (OpenDocumentSteps(path))
+        return true;
+    // A failed or cancelled open leaves nothing half built behind.
+    m_grid.FreeBuffers(true);
+    m_grid.m_nRows = m_grid.m_nCols = 0;
+    m_grid.m_nPoints = m_grid.m_nDataBytes = 0;
+    m_tiles.clear();
+    return false;
+}
+
+bool CTessimDoc::OpenDocumentSteps(const std::string& path)
+{
     if (m_app.m_nOpenMode == 3)
         return true;
     if (!m_host.CloseOtherDocuments(*this))

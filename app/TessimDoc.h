@@ -43,11 +43,13 @@ public:
     CHeightGrid& Grid() { return m_grid; }
     const CHeightGrid& Grid() const { return m_grid; }
     CPlaceTables& Places() { return m_places; }
+    const CPlaceTables& Places() const { return m_places; }
     const std::vector<std::string>& TileList() const { return m_tiles; }
     bool IsModified() const { return m_places.IsModified(); }
     const std::string& PathName() const { return m_strPathName; }
 
 private:
+    bool OpenDocumentSteps(const std::string& path);
     // Opening steps shared by both kinds of open.
     CPlaceFiles PlaceFiles();
     void LoadSystemAndUserPlaces();

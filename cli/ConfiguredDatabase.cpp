@@ -1,6 +1,9 @@
 // The database folder from the desktop program's settings, read only.
 #include "cli/CliSupport.h"
 
+#include <filesystem>
+#include <unistd.h>
+
 #ifdef QB_CLI_HAS_QT
 #include "platform/qt/QtSettingsStore.h"
 #include "platform/qt/QtSystemServices.h"
@@ -18,6 +21,16 @@ std::string ConfiguredDatabaseFolder()
 #else
     return {};
 #endif
+}
+
+std::string DeliveredPlaceFolder()
+{
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::path executable = fs::read_symlink("/proc/self/exe", ec);
+    if (!ec && fs::exists(executable.parent_path() / "place" / "tessim2.pln", ec))
+        return (executable.parent_path() / "place").string();
+    return std::string(QB_SOURCE_DIR) + "/data/place";
 }
 
 } // namespace qb::cli

@@ -37,7 +37,7 @@ std::string FileTypeText(const std::string& path, int openMode)
     if (ext == "are")
         return "Quarrenby 山域データ";
     if (ext == "xml")
-        return "基盤地図情報 数値標高モデル";
+        return "USGS ３秒メッシュ";
     return openMode == 2 ? "Quarrenby 山域データ" : "";
 }
 

@@ -141,6 +141,9 @@ TEST_F(TessimDocTest, CancellingTheJoinFailsTheOpen)
     EXPECT_FALSE(doc.OpenDocument(app.m_area.base.BaseFile()));
     EXPECT_EQ(messages.Texts().back(), kFileNotFoundMessage);
     EXPECT_EQ(app.m_nOpenMode, 1);
+    EXPECT_FALSE(doc.Grid().HasHeights()) << "no partly filled grid is left behind";
+    EXPECT_EQ(doc.Grid().m_nCols, 0);
+    EXPECT_TRUE(doc.TileList().empty());
 }
 
 TEST_F(TessimDocTest, TheRealTokachiCellOpensAsOneFiveMetreArea)

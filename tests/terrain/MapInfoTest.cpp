@@ -29,7 +29,7 @@ TEST(MapInfo, TextsOfAGrid)
     grid.m_strPath = "/data/FG-GML-5238-74-00-DEM5A-20161001.XML";
     const MapInfoTexts info = MakeMapInfo(grid, 0);
     EXPECT_EQ(info.fileName, grid.m_strPath);
-    EXPECT_EQ(info.fileType, "基盤地図情報 数値標高モデル");
+    EXPECT_EQ(info.fileType, "USGS ３秒メッシュ");
     EXPECT_EQ(info.pointsEastWest, "  225");
     EXPECT_EQ(info.pointsNorthSouth, "  150");
     EXPECT_EQ(info.spacingEastWest, "    5m");
