@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Reading the agency's elevation XML: ImportXml in process (qb_bench) beside
 # the reader a user would write with Python lxml (lxml_reader.py), on the same
-# files, in MB/s (10^6 bytes per second) with the ratio; then the conversion
+# files, in MB/s (10^6 bytes per CPU second) with the ratio; then the conversion
 # of the 67-tile archive and of the same tiles unpacked into a folder, in
 # process and as whole quarrenby-cli runs under /usr/bin/time, in tiles per
 # second.
@@ -74,7 +74,7 @@ read_row() {
 
 xml_bytes() { find "$@" -name '*.xml' -printf '%s\n' | awk '{ s += $1 } END { print s }'; }
 
-echo "Reading, MB/s (10^6 bytes/s), median of $RUNS; ratio = ImportXml from files / Python"
+echo "Reading, MB/s (10^6 bytes per CPU second), median of $RUNS; ratio = ImportXml from files / Python"
 printf '%-24s %10s %10s %10s %7s %10s %7s\n' "" "ImportXml" "ImportXml" "lxml" "ratio" "lxml+numpy" "ratio"
 printf '%-24s %10s %10s\n' "" "files" "memory"
 read_row "5 m, 67 tiles, $(mb "$(xml_bytes "$TILES")") MB" BM_ImportXml5m_Files BM_ImportXml5m_Memory "$TILES"
