@@ -25,7 +25,8 @@ std::optional<std::string> Arguments::Option(std::string_view name) const
 
 namespace {
 
-constexpr std::string_view kValueOptions[] = {"--database", "--kind", "--west", "--east", "--south", "--north"};
+constexpr std::string_view kValueOptions[] = {"--database", "--kind", "--west", "--east", "--south", "--north", "--grid",
+                                             "--mesh-setting", "--out"};
 
 bool TakesValue(std::string_view name)
 {

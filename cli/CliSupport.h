@@ -50,6 +50,13 @@ int RunNeighbour(const Arguments& args);
 int RunImport(const Arguments& args);
 int RunConvert(const Arguments& args);
 int RunAssemble(const Arguments& args);
+int RunPlaces(const Arguments& args);
+int RunArea(const Arguments& args);
+int RunOpen(const Arguments& args);
+
+// The folder of the system place file delivered with the program: beside the
+// executable, or the source tree's data/place.
+std::string DeliveredPlaceFolder();
 
 // The database folder the desktop program is configured with; empty when unknown.
 std::string ConfiguredDatabaseFolder();

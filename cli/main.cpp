@@ -24,6 +24,15 @@ constexpr const char* kHelp =
     "                              into the database folder (default: the configured one)\n"
     "  assemble [--database DIR] --kind K --west W --east E --south S --north N [--json]\n"
     "                              the tiles of data source K (1-10) in a rectangle\n"
+    "  area show FILE.ARE [--json] | area write DIR NAME BASEFILE ACROSS DOWN BASEX BASEY\n"
+    "                              read an area file, or write DIR/NAME.ARE\n"
+    "  open FILE [--json]          open a data file or a named area (.ARE) as the viewer does\n"
+    "  open --mesh-setting M --west W --east E --south S --north N [--database DIR]\n"
+    "       [--out FILE.3dm|FILE.asc] [--json]\n"
+    "                              open the tiles of a rectangle: M = 1 10 m, 2 5 m,\n"
+    "                              3 5 m on 10 m, 4 1 m, 5 1 m on 5 m on 10 m\n"
+    "  places FILE.pln [--grid GRIDFILE] [--json]\n"
+    "                              the names of a place file, or those it puts on a grid\n"
     "\n"
     "Exit status: 0 success, 1 failure, 2 bad usage. Messages go to stderr.\n";
 
@@ -42,6 +51,9 @@ constexpr Command kCommands[] = {
     {"import", qb::cli::RunImport},
     {"convert", qb::cli::RunConvert},
     {"assemble", qb::cli::RunAssemble},
+    {"places", qb::cli::RunPlaces},
+    {"area", qb::cli::RunArea},
+    {"open", qb::cli::RunOpen},
 };
 
 } // namespace

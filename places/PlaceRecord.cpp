@@ -15,7 +15,8 @@ void PlaceRecord::SetName(std::string_view cp932)
 {
     const std::string_view kept = TruncateCp932(cp932, kPlaceNameBytes);
     std::memset(name, 0, sizeof name);
-    std::memcpy(name, kept.data(), kept.size());
+    if (!kept.empty())
+        std::memcpy(name, kept.data(), kept.size());
 }
 
 } // namespace qb

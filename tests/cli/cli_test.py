@@ -125,5 +125,90 @@ class Database(unittest.TestCase):
                                                     "reason": "このデータは<gml:lowerCorner>情報がないので処理できません。"}])
 
 
+class AreaFiles(unittest.TestCase):
+    def test_write_then_show(self):
+        with tempfile.TemporaryDirectory() as d:
+            self.assertEqual(run("area", "write", d, "北アルプス", "/db/10m/5437-60.3dm", "6", "4", "3", "2")[0], 0)
+            path = os.path.join(d, "北アルプス.ARE")
+            with open(path, "rb") as f:
+                data = f.read()
+            self.assertEqual(len(data), 412)
+            self.assertEqual(data[:8], b"TQZH\0\0\0\0")
+            self.assertEqual(data[8:18], "北アルプス".encode("cp932"))
+            code, out, _ = run("area", "show", path, "--json")
+            self.assertEqual(code, 0)
+            self.assertEqual(json.loads(out), {"name": "北アルプス", "baseFile": "/db/10m/5437-60.3dm", "across": 6,
+                                               "down": 4, "baseX": 3, "baseY": 2, "listFlag": 1,
+                                               "layout": "current"})
+            older = bytearray(data)
+            older[328:336] = (3).to_bytes(4, "little") + (2).to_bytes(4, "little")
+            older[352:364] = bytes(12)
+            with open(os.path.join(d, "older.ARE"), "wb") as f:
+                f.write(older)
+            shown = json.loads(run("area", "show", os.path.join(d, "older.ARE"), "--json")[1])
+            self.assertEqual((shown["across"], shown["down"], shown["layout"]), (3, 2, "older"))
+
+    def test_refusals(self):
+        with tempfile.TemporaryDirectory() as d:
+            code, _, err = run("area", "write", os.path.join(d, "sub"), "../escape", "b.3dm", "1", "1", "0", "0")
+            self.assertEqual(code, 1)
+            self.assertIn("山域名にファイル名として使えない文字が含まれています。", err)
+            self.assertEqual(os.listdir(d), [])
+            self.assertEqual(run("area", "write", d, "x", "b.3dm", "0", "1", "0", "0")[0], 2)
+            self.assertEqual(run("area", "write", d, "x", "b.3dm", "2", "2", "2", "0")[0], 2)
+            self.assertEqual(run("area", "write", d, "x" * 64, "b.3dm", "1", "1", "0", "0")[0], 2)
+            self.assertEqual(run("area", "show")[0], 2)
+            with open(os.path.join(d, "short.ARE"), "wb") as f:
+                f.write(bytes(100))
+            self.assertEqual(run("area", "show", os.path.join(d, "short.ARE"))[0], 1)
+
+
+class Open(unittest.TestCase):
+    def test_an_area_and_a_file_open_as_the_viewer_opens_them(self):
+        with tempfile.TemporaryDirectory() as db:
+            self.assertEqual(run("convert", os.path.join(SAMPLE, "FG-GML-6443-20-DEM5A.zip"), "--database", db)[0], 0)
+            code, out, _ = run("open", "--database", db, "--mesh-setting", "2", "--west", "143", "--east", "143.125",
+                               "--south", "42.833333333", "--north", "42.916666667", "--json")
+            self.assertEqual(code, 0)
+            area = json.loads(out)
+            self.assertEqual((area["cols"], area["rows"], area["meshSize"], area["tiles"]), (2250, 1500, 5, 100))
+            self.assertEqual((area["west"], area["east"], area["north"]), (" 143. 0' 0", " 143. 7'30", "  42.55' 0"))
+            self.assertEqual(run("open", "--database", db, "--mesh-setting", "1", "--west", "143", "--east", "143.125",
+                                 "--south", "42.833333333", "--north", "42.916666667")[0], 1, "no 10 m tiles")
+        single = json.loads(run("open", os.path.join(SAMPLE, "tokachi-644320.mem"), "--json")[1])
+        self.assertEqual((single["fileType"], single["cols"], single["meshSize"]), ("数値地図５０ｍメッシュ", 200, 50))
+        self.assertEqual(run("open", "--mesh-setting", "9")[0], 2)
+
+
+class Places(unittest.TestCase):
+    @staticmethod
+    def line(kind, tenths, old_lat, old_lon, new_lat, new_lon, name):
+        return b"%02d%05d%12.7f%12.7f%12.7f%12.7f" % (kind, tenths, old_lat, old_lon, new_lat, new_lon) + \
+            name.encode("cp932") + b"\r\n"
+
+    def test_a_place_file_and_the_names_it_puts_on_a_grid(self):
+        tile = os.path.join(SAMPLE, "FG-GML-5238-74-00-DEM5A-20161001.3dm")
+        with tempfile.TemporaryDirectory() as d:
+            path = os.path.join(d, "tessim2.pln")
+            with open(path, "wb") as f:
+                f.write(b" " * 68 + b"03" + b" " * 98 + b"\r\n")
+                f.write(self.line(0, 4321, 35.2508, 138.5092, 35.254, 138.506, "富士見台"))
+                f.write(self.line(12, 15000, 36.0, 139.0, 36.003, 138.997, "峠"))
+            code, out, _ = run("places", path, "--json")
+            self.assertEqual(code, 0)
+            names = json.loads(out)
+            self.assertEqual([n["name"] for n in names], ["富士見台", "峠"])
+            self.assertEqual((names[1]["kind"], names[1]["height"], names[1]["coords"], names[1]["origin"]),
+                             (12, 1500, 1, 0))
+            self.assertEqual((names[0]["col"], names[0]["row"]), (-1, -1))
+            code, out, _ = run("places", path, "--grid", tile, "--json")
+            self.assertEqual(code, 0)
+            shown = json.loads(out)
+            self.assertEqual([(n["name"], n["col"], n["row"]) for n in shown], [("富士見台", 107, 77)])
+            self.assertIn("峠", run("places", path)[1])
+        self.assertEqual(run("places", "/nonexistent/x.pln")[0], 1)
+        self.assertEqual(run("places", path, "--grid")[0], 2)
+
+
 if __name__ == "__main__":
     unittest.main(verbosity=1)
