@@ -2,7 +2,9 @@
 //   qb_bench [benchmark options]            run the benchmarks
 //   qb_bench --write-fixtures FOLDER        write the fixture files (with big.3dm) and stop
 //   qb_bench --write-xml-fixtures FOLDER    write the XML inputs (dem5a/*.xml, dem10m.xml) and stop
+//   qb_bench --write-join-fixtures FOLDER   write the database of the join benchmarks (10m/, 5m/) and stop
 #include "bench/BenchMain.h"
+#include "bench/JoinFixtures.h"
 
 #include "tests/support/TempDir.h"
 
@@ -45,6 +47,10 @@ int main(int argc, char** argv)
         }
         if (argc == 3 && std::strcmp(argv[1], "--write-xml-fixtures") == 0) {
             qb::bench::CXmlFixtures(argv[2]).WriteAll();
+            return 0;
+        }
+        if (argc == 3 && std::strcmp(argv[1], "--write-join-fixtures") == 0) {
+            qb::bench::CJoinFixtures files(argv[2]);
             return 0;
         }
         benchmark::Initialize(&argc, argv);

@@ -1,17 +1,9 @@
 #include "app/TessimDoc.h"
 
-#include "app/DocumentHost.h"
-#include "app/TessimApp.h"
-#include "platform/JobRunner.h"
-#include "platform/MemorySettingsStore.h"
 #include "terrain/AreaAssembly.h"
 #include "terrain/MeshNaming.h"
 #include "terrain/XmlConversion.h"
-#include "tests/app/FakeSystemServices.h"
-#include "tests/support/GridBuilder.h"
-#include "tests/support/RecordingMessageSink.h"
-#include "tests/support/ScriptedProgress.h"
-#include "tests/support/TempDir.h"
+#include "tests/app/DocumentTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -22,56 +14,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Host final : IDocumentHost {
-    bool CloseOtherDocuments(CTessimDoc&) override { return allowClose; }
-    void SetStatusText(std::string_view text) override { status = text; }
-    bool allowClose = true;
-    std::string status;
-};
-
-// Runs every job at once; cancels the job of the given kind after some reports.
-struct Jobs final : IJobRunner {
-    bool RunJob(int kind, const std::function<int(IProgress&)>& job) override
-    {
-        kinds.push_back(kind);
-        test::CScriptedProgress progress(kind == cancelKind ? cancelAfter : -1);
-        return job(progress) == 1 && !progress.IsCancelled();
-    }
-    std::vector<int> kinds;
-    int cancelKind = -1;
-    int cancelAfter = 0;
-};
-
-class TessimDocTest : public ::testing::Test {
-protected:
-    TessimDocTest() : app(settings, system, messages)
-    {
-        system.documentsFolder = dir.File("docs");
-        system.currentFolder = dir.Path();
-        fs::create_directories(dir.File("place"));
-        settings.WriteSettingString("FileInit", "PlnDir", dir.File("place"));
-        app.m_strDatabaseFolder = dir.File("db");
-    }
-
-    std::string WriteTile(const std::string& name, float height, float south = 35.0f, float west = 139.0f)
-    {
-        CHeightGrid tile;
-        test::FillGrid(tile, 20, 10, [height](int r, int c) { return r == 0 && c == 0 ? kNoData : height + c; },
-                       south, south + 0.1f, west, west + 0.2f);
-        tile.m_nMeshSize = tile.m_nMeshSize2 = 10;
-        fs::create_directories(fs::path(dir.File(name)).parent_path());
-        EXPECT_EQ(tile.WriteTile(dir.File(name), TileWriteMode::Replace), 1);
-        return dir.File(name);
-    }
-
-    test::CTempDir dir;
-    CMemorySettingsStore settings;
-    test::CFakeSystemServices system;
-    test::CRecordingMessageSink messages;
-    CTessimApp app;
-    Host host;
-    Jobs jobs;
-};
+using TessimDocTest = test::CDocumentTest;
 
 TEST_F(TessimDocTest, OneFileOpensWithItsNoDataAsZero)
 {
