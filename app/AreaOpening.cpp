@@ -58,7 +58,9 @@ int CTessimDoc::OpenSelection(const CAreaRecords& areas)
     const int meshSetting = m_app.m_nMapKind;
     if (!BuildTileList(areas.base, 1) || !Join(areas.base, 1))
         return 0;
+    // The overlays name the grid after their own base tile; the area keeps the base's name.
     const std::vector<std::string> baseTiles = m_tiles;
+    const std::string basePath = m_grid.m_strPath;
     const bool hybrid = meshSetting == kMeshHybrid5m10m || meshSetting == kMeshHybrid1m5m10m;
     if (hybrid && m_app.m_bFound5m) {
         if (BuildTileList(areas.fiveMetre, 2)) {
@@ -75,14 +77,15 @@ int CTessimDoc::OpenSelection(const CAreaRecords& areas)
         BuildTileList(areas.oneMetre, 3) && !Join(areas.oneMetre, 3))
         return 0;
     m_tiles = baseTiles;
+    m_grid.m_strPath = basePath;
     ReplaceRemainingNoData();
     m_grid.AllocViewBuffers();
-    return LoadTilePlaces() ? 1 : 0;
+    return LoadTilePlaces(areas.base) ? 1 : 0;
 }
 
 // The names of the system and user files, then those of every tile's own
 // place file, moved by the tile's place in the grid.
-bool CTessimDoc::LoadTilePlaces()
+bool CTessimDoc::LoadTilePlaces(const CAreaRecord& base)
 {
     LoadSystemAndUserPlaces();
     CPlaceFiles files = PlaceFiles();
@@ -99,8 +102,8 @@ bool CTessimDoc::LoadTilePlaces()
     if (!counted)
         return false;
     // A tile's share of the grid, which the hybrid refinements have enlarged.
-    const int across = std::max(1, m_app.m_area.base.Across());
-    const int down = std::max(1, m_app.m_area.base.Down());
+    const int across = std::max(1, base.Across());
+    const int down = std::max(1, base.Down());
     CPlaceTable& user = m_places.User();
     for (std::size_t t = 0; t < m_tiles.size(); ++t) {
         const int first = user.Count();

@@ -53,7 +53,6 @@ CTessimDoc::CTessimDoc(CTessimApp& app, IDocumentHost& host, IJobRunner& jobs)
     env.areaBox = &app.m_areaBox;
     env.viewBox = &app.m_viewBox;
     m_grid.SetEnv(env);
-    m_app.m_pCurrentDoc = this;
 }
 
 CTessimDoc::~CTessimDoc()

@@ -59,7 +59,7 @@ private:
     // Opening an area.
     bool BuildTileList(const CAreaRecord& record, int pass);
     bool Join(const CAreaRecord& record, int pass);
-    bool LoadTilePlaces();
+    bool LoadTilePlaces(const CAreaRecord& base);
 
     CTessimApp& m_app;
     IDocumentHost& m_host;
