@@ -39,7 +39,7 @@ struct MemFileSpec {
 // The file text: a header record of 1009 characters and CR LF, then one record
 // per present row: mesh code, 1-based row number in three digits, one
 // five-character field per column, CR LF. Throws std::invalid_argument when
-// the spec does not fit the fixed columns.
+// the description does not fit the fixed columns.
 std::string MemFileText(const MemFileSpec& spec);
 void WriteMemFile(const std::string& path, const MemFileSpec& spec);
 
