@@ -8,7 +8,6 @@ namespace {
 constexpr std::string_view kParam = "Param";
 constexpr std::string_view kFileInit = "FileInit";
 constexpr std::string_view kHeightTime = "HightTime";
-constexpr std::string_view kMargin = "Margin";
 
 // A stored drive as a letter 'A' to 'Z'; anything that is not a letter
 // (a stray number would become a nonsense character) means no drive.
@@ -121,11 +120,7 @@ std::string CTessimApp::DataDriveRoot()
 
 void CTessimApp::LoadMarginSettings()
 {
-    m_rcMargins.left = m_settings.GetSettingInt(kMargin, "left", 0);
-    m_rcMargins.top = m_settings.GetSettingInt(kMargin, "top", 0);
-    m_rcMargins.right = m_settings.GetSettingInt(kMargin, "right", 0);
-    m_rcMargins.bottom = m_settings.GetSettingInt(kMargin, "bottom", 0);
-    m_nMarginUnits = m_settings.GetSettingInt(kMargin, "units", 0);
+    qb::LoadMarginSettings(m_settings, m_rcMargins, m_nMarginUnits);
 }
 
 void CTessimApp::AddToRecentFileList(const std::string& path)

@@ -4,6 +4,7 @@
 #include "platform/MessageSink.h"
 #include "platform/SettingsStore.h"
 #include "platform/SystemServices.h"
+#include "print/MarginSettings.h"
 #include "terrain/AreaRecord.h"
 #include "terrain/GeoBox.h"
 
@@ -17,14 +18,6 @@ class CTessimDoc;
 
 inline constexpr std::string_view kGlobeDataMissingMessage =
     "日本地図の地形データが見つかりませんでした。";
-
-// Print margins in 1/1440 inch.
-struct MarginRect {
-    std::int32_t left = 0;
-    std::int32_t top = 0;
-    std::int32_t right = 0;
-    std::int32_t bottom = 0;
-};
 
 // The application's shared state and its start-up and shut-down rules,
 // free of any window system. The shell runs InitInstance before it builds

@@ -1,0 +1,124 @@
+#include "print/MarginDialogLogic.h"
+
+#include "places/NumberText.h"
+#include "platform/SettingsStore.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+namespace qb {
+namespace {
+
+constexpr double kCentimetresPerInch = 2.54;
+
+// "%.15g": up to 15 significant digits, no trailing zeros.
+std::string FormatGeneral(double value)
+{
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    return result.ec == std::errc() ? std::string(buffer, result.ptr) : std::string("0");
+}
+
+bool IsBlank(char c)
+{
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+// The number a whole text spells, blanks around it allowed; none for
+// anything else, an infinity or a NaN.
+std::optional<double> ParseNumber(std::string_view text)
+{
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
+    if (text.size() > 1 && text[0] == '+' && text[1] != '-')
+        text.remove_prefix(1);
+    double value = 0.0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+std::string RangeMessage()
+{
+    std::string text(kMarginRangeMessage);
+    text.replace(text.find("%1"), 2, FormatGeneral(0.0));
+    return text.replace(text.find("%2"), 2, FormatGeneral(kMaxMarginInUnit));
+}
+
+} // namespace
+
+CSetMarginLogic::CSetMarginLogic(IMessageSink& messages, const MarginValues& hundredthsMm, int units)
+    : m_messages(messages), m_nUnits(units == kMarginInches ? kMarginInches : kMarginCentimetres)
+{
+    for (std::size_t i = 0; i < m_edits.size(); ++i) {
+        m_edits[i].centimetres = hundredthsMm[i] / 1000.0;
+        Write(m_edits[i], FormatGeneral(m_edits[i].centimetres / Factor()));
+    }
+}
+
+double CSetMarginLogic::Factor() const
+{
+    return m_nUnits == kMarginInches ? kCentimetresPerInch : 1.0;
+}
+
+void CSetMarginLogic::Write(Edit& edit, std::string text)
+{
+    edit.text = text;
+    edit.written = std::move(text);
+}
+
+void CSetMarginLogic::EditChanged(int side, std::string_view text)
+{
+    Edit& edit = m_edits[side];
+    const bool ownWrite = edit.written && *edit.written == text;
+    edit.written.reset();
+    edit.text = text;
+    if (!ownWrite)
+        edit.centimetres = TextToDouble(text) * Factor();
+}
+
+void CSetMarginLogic::ChooseUnits(int units)
+{
+    if (units != kMarginCentimetres && units != kMarginInches)
+        return;
+    m_nUnits = units;
+    for (Edit& edit : m_edits)
+        Write(edit, FormatFixed(edit.centimetres / Factor(), 2, 0));
+}
+
+bool CSetMarginLogic::Refuse(int side, std::string_view message)
+{
+    m_messages.ShowMessage(message, MessageIcon::Exclamation);
+    m_nFocusSide = side;
+    return false;
+}
+
+bool CSetMarginLogic::Ok()
+{
+    for (const MarginEdit& edit : kMarginEdits) {
+        const std::optional<double> value = ParseNumber(m_edits[edit.side].text);
+        if (!value)
+            return Refuse(edit.side, kNotANumberMessage);
+        if (!(*value >= 0.0 && *value <= kMaxMarginInUnit))
+            return Refuse(edit.side, RangeMessage());
+    }
+    return true;
+}
+
+MarginValues CSetMarginLogic::Result() const
+{
+    // Bounded so that a margin typed far out of range can never overflow the conversion.
+    constexpr double kLimit = 2.0e9;
+    MarginValues values{};
+    for (std::size_t i = 0; i < m_edits.size(); ++i) {
+        const double hundredths = std::trunc(m_edits[i].centimetres * 1000.0 + 0.5);
+        values[i] = static_cast<std::int32_t>(std::clamp(hundredths, -kLimit, kLimit));
+    }
+    return values;
+}
+
+} // namespace qb
