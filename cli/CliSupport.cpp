@@ -26,7 +26,7 @@ std::optional<std::string> Arguments::Option(std::string_view name) const
 namespace {
 
 constexpr std::string_view kValueOptions[] = {"--database", "--kind", "--west", "--east", "--south", "--north", "--grid",
-                                             "--mesh-setting", "--out"};
+                                             "--mesh-setting", "--out", "--size", "--method", "--range"};
 
 bool TakesValue(std::string_view name)
 {

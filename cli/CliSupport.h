@@ -53,6 +53,7 @@ int RunAssemble(const Arguments& args);
 int RunPlaces(const Arguments& args);
 int RunArea(const Arguments& args);
 int RunOpen(const Arguments& args);
+int RunRender(const Arguments& args);
 
 // The folder of the system place file delivered with the program: beside the
 // executable, or the source tree's data/place.

@@ -1,71 +1,25 @@
 #include "cli/CliSupport.h"
+#include "cli/DocumentSession.h"
 #include "cli/JsonWriter.h"
 
-#include "app/DocumentHost.h"
-#include "app/TessimApp.h"
-#include "app/TessimDoc.h"
-#include "platform/JobRunner.h"
-#include "platform/PosixSystemServices.h"
-#include "terrain/AreaAssembly.h"
 #include "terrain/AsciiGrid.h"
 #include "terrain/ZipArchive.h"
-#include "terrain/MeshNaming.h"
-#include "terrain/ProgressJob.h"
 
 #include <cstdio>
 
 namespace qb::cli {
 namespace {
 
-// The only document of the tool: nothing else to close, the status line on stderr.
-class CConsoleHost final : public IDocumentHost {
-public:
-    bool CloseOtherDocuments(CTessimDoc&) override { return true; }
-    void SetStatusText(std::string_view text) override
-    {
-        std::fprintf(stderr, "%.*s\n", static_cast<int>(text.size()), text.data());
-    }
-};
-
-// Runs a job with a bar on the terminal; nobody can cancel it.
-class CConsoleJobs final : public IJobRunner {
-public:
-    bool RunJob(int kind, const std::function<int(IProgress&)>& job) override
-    {
-        CConsoleProgress progress(kind == kJobCountPlaces ? "Reading names" : "Joining tiles");
-        return job(progress) == 1;
-    }
-};
-
-// The data source kind the assembly uses for a mesh setting, and the source
-// kind the document is told about.
-int AssemblyKind(int mesh)
-{
-    switch (mesh) {
-    case kMesh10m: return kSource10m;
-    case kMesh5m: return kSource5m;
-    case kMesh1m: return kSource1m;
-    default: return kSourceHybrid10m;
-    }
-}
-
-bool AssembleForMesh(CTessimApp& app, int mesh, const Arguments& args, IMessageSink& messages)
+// The box of --west, --east, --south and --north, when all are numbers.
+std::optional<GeoBox> BoundsOf(const Arguments& args)
 {
     const auto west = ParseNumber(args.Option("--west").value_or(""));
     const auto east = ParseNumber(args.Option("--east").value_or(""));
     const auto south = ParseNumber(args.Option("--south").value_or(""));
     const auto north = ParseNumber(args.Option("--north").value_or(""));
     if (!west || !east || !south || !north)
-        return false;
-    const CAssemblyContext context{app.m_strDatabaseFolder, "", &messages};
-    CConsoleProgress progress("Looking for tiles");
-    if (mesh == kMeshHybrid5m10m || mesh == kMeshHybrid1m5m10m) {
-        const CHybridResult result = AssembleHybrid(app.m_area, mesh, -*west, -*east, *south, *north, context, &progress);
-        app.m_bFound5m = result.found5m;
-        app.m_bFound1m = result.found1m;
-        return result.assembled;
-    }
-    return AssembleArea(app.m_area, AssemblyKind(mesh), -*west, -*east, *south, *north, context, &progress);
+        return std::nullopt;
+    return GeoBox{.south = *south, .north = *north, .west = *west, .east = *east};
 }
 
 void PrintInfo(const CTessimDoc& doc, bool json)
@@ -126,28 +80,20 @@ int RunOpen(const Arguments& args)
     if (area ? (!args.words.empty() || *mesh < 1 || *mesh > 5 || *mesh != static_cast<int>(*mesh))
              : args.words.size() != 1)
         return UsageError("open takes FILE, or --mesh-setting 1..5 --west W --east E --south S --north N");
-    Session session;
-    CPosixSystemServices system;
-    session.settings.WriteSettingString("FileInit", "PlnDir", DeliveredPlaceFolder());
-    CTessimApp app(session.settings, system, session.messages);
-    app.m_strDatabaseFolder = args.Option("--database").value_or(ConfiguredDatabaseFolder());
-    CConsoleHost host;
-    CConsoleJobs jobs;
-    CTessimDoc doc(app, host, jobs);
+    CDocumentSession session(DatabaseFolderOf(args));
+    CTessimDoc& doc = session.Doc();
     if (area) {
-        app.m_nMapKind = static_cast<int>(*mesh);
-        app.m_nSourceKind = app.m_nMapKind == kMesh5m ? 6 : (app.m_nMapKind <= kMeshHybrid5m10m ? 5 : 0);
-        if (!AssembleForMesh(app, app.m_nMapKind, args, session.messages)) {
-            if (session.messages.Count() == 0)
+        const std::optional<GeoBox> bounds = BoundsOf(args);
+        if (!bounds || !session.FindAreaTiles(static_cast<int>(*mesh), *bounds)) {
+            if (session.Console().messages.Count() == 0)
                 PrintError(kFileNotFoundMessage);
             return kExitFailure;
         }
-        app.m_nOpenMode = 1;
-    } else {
-        app.m_nOpenMode = 0;
-    }
-    if (!doc.OpenDocument(area ? app.m_area.base.BaseFile() : args.words[0]))
+        if (!session.OpenFoundArea())
+            return kExitFailure;
+    } else if (!session.OpenFile(args.words[0])) {
         return kExitFailure;
+    }
     PrintInfo(doc, args.Has("--json"));
     return WriteJoinedGrid(doc.Grid(), args.Option("--out"));
 }

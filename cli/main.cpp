@@ -33,6 +33,10 @@ constexpr const char* kHelp =
     "                              3 5 m on 10 m, 4 1 m, 5 1 m on 5 m on 10 m\n"
     "  places FILE.pln [--grid GRIDFILE] [--json]\n"
     "                              the names of a place file, or those it puts on a grid\n"
+    "  render FILE OUT.png|OUT.svg [--size WxH] [--method contour|bands]\n"
+    "       [--range C0,R0,C1,R1] [--names] [--mesh-setting M] [--database DIR]\n"
+    "                              draw what the 2-D view shows (default 1600x1200);\n"
+    "                              M: the tiles an area file names, as for open (0 disc)\n"
     "\n"
     "Exit status: 0 success, 1 failure, 2 bad usage. Messages go to stderr.\n";
 
@@ -54,6 +58,7 @@ constexpr Command kCommands[] = {
     {"places", qb::cli::RunPlaces},
     {"area", qb::cli::RunArea},
     {"open", qb::cli::RunOpen},
+    {"render", qb::cli::RunRender},
 };
 
 } // namespace

@@ -2,10 +2,12 @@
 """End-to-end tests of quarrenby-cli: exit statuses, outputs and the files it writes."""
 import json
 import os
+import struct
 import subprocess
 import sys
 import tempfile
 import unittest
+import zlib
 
 CLI = sys.argv.pop(1) if len(sys.argv) > 1 else "build/cli/quarrenby-cli"
 SOURCE = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."))
@@ -208,6 +210,122 @@ class Places(unittest.TestCase):
             self.assertIn("峠", run("places", path)[1])
         self.assertEqual(run("places", "/nonexistent/x.pln")[0], 1)
         self.assertEqual(run("places", path, "--grid")[0], 2)
+
+
+def png_pixels(path):
+    """(width, height, set of (r, g, b)) of an 8-bit RGB or RGBA PNG, rows unfiltered."""
+    with open(path, "rb") as f:
+        data = f.read()
+    assert data[:8] == b"\x89PNG\r\n\x1a\n"
+    pos, idat, header = 8, b"", None
+    while pos < len(data):
+        length, kind = struct.unpack(">I4s", data[pos:pos + 8])
+        body = data[pos + 8:pos + 8 + length]
+        if kind == b"IHDR":
+            header = struct.unpack(">IIBB", body[:10])
+        elif kind == b"IDAT":
+            idat += body
+        pos += 12 + length
+    width, height, depth, colour_type = header
+    assert depth == 8 and colour_type in (2, 6)
+    step = 3 if colour_type == 2 else 4
+    raw, stride, previous, colours = zlib.decompress(idat), width * step, bytearray(width * step), set()
+    for y in range(height):
+        kind, row = raw[y * (stride + 1)], bytearray(raw[y * (stride + 1) + 1:(y + 1) * (stride + 1)])
+        for i in range(stride):
+            a = row[i - step] if i >= step else 0
+            b, c = previous[i], previous[i - step] if i >= step else 0
+            if kind == 1:
+                row[i] = (row[i] + a) & 255
+            elif kind == 2:
+                row[i] = (row[i] + b) & 255
+            elif kind == 3:
+                row[i] = (row[i] + (a + b) // 2) & 255
+            elif kind == 4:
+                p = a + b - c
+                pa, pb, pc = abs(p - a), abs(p - b), abs(p - c)
+                row[i] = (row[i] + (a if pa <= pb and pa <= pc else b if pb <= pc else c)) & 255
+        colours.update(tuple(row[i:i + 3]) for i in range(0, stride, step))
+        previous = row
+    return width, height, colours
+
+
+def write_fuji_tile(path):
+    """A 5 m tile (225 x 150 points) around the summit of Mt Fuji, 35.3608N 138.7275E
+    in the current datum, whose heights rise as a cone toward the summit."""
+    cols, rows, south, west, north, east = 225, 150, 35.358333333, 138.725, 35.366666667, 138.7375
+    heights = []
+    for r in range(rows):
+        for c in range(cols):
+            lat, lon = north - r * (north - south) / (rows - 1), west + c * (east - west) / (cols - 1)
+            heights.append(3776.0 - 40000.0 * (abs(lat - 35.3608) + abs(lon - 138.7275)))
+    header = bytearray(128)
+    header[0:4] = b"TQZH"
+    for offset, value in ((4, 2), (32, cols), (52, rows), (72, 5), (92, 5), (96, cols * rows), (100, 20161001),
+                          (104, 1)):
+        struct.pack_into("<i", header, offset, value)
+    struct.pack_into("<I", header, 12, 0x02000000)
+    struct.pack_into("<4f", header, 112, south, west, north, east)
+    with open(path, "wb") as f:
+        f.write(header + struct.pack("<%df" % len(heights), *heights))
+
+
+class Render(unittest.TestCase):
+    TILE = os.path.join(SAMPLE, "FG-GML-5238-74-00-DEM5A-20161001.3dm")
+
+    def test_contours_and_bands_of_a_tile_as_png(self):
+        with tempfile.TemporaryDirectory() as d:
+            contour, bands = os.path.join(d, "contour.png"), os.path.join(d, "bands.png")
+            self.assertEqual(run("render", self.TILE, contour, "--database", d)[0], 0)
+            width, height, colours = png_pixels(contour)
+            self.assertEqual((width, height), (1600, 1200))
+            self.assertIn((255, 255, 255), colours)
+            self.assertIn((0, 0, 0), colours, "the frame")
+            self.assertGreater(len(colours & {(64, 202, 122), (38, 159, 50), (121, 174, 43), (123, 138, 40),
+                                              (150, 147, 38), (167, 132, 24), (146, 118, 61), (128, 64, 64)}), 2)
+            self.assertEqual(run("render", self.TILE, bands, "--method", "bands", "--size", "400x300",
+                                 "--range", "20,10,120,90", "--database", d)[0], 0)
+            width, height, colours = png_pixels(bands)
+            self.assertEqual((width, height), (400, 300))
+            self.assertGreater(len(colours), 5, "bands of several heights")
+
+    def test_names_stay_text_in_svg(self):
+        with tempfile.TemporaryDirectory() as d:
+            tile = os.path.join(d, "FG-GML-5338-05-38-DEM5A-20161001.3dm")
+            write_fuji_tile(tile)
+            named, plain = os.path.join(d, "named.svg"), os.path.join(d, "plain.svg")
+            self.assertEqual(run("render", tile, named, "--names", "--size", "800x600", "--database", d)[0], 0)
+            self.assertEqual(run("render", tile, plain, "--size", "800x600", "--database", d)[0], 0)
+            with open(named, encoding="utf-8") as f:
+                svg = f.read()
+            self.assertIn('width="800', svg)
+            self.assertIn("<text", svg)
+            self.assertIn("富士山", svg)
+            with open(plain, encoding="utf-8") as f:
+                self.assertNotIn("富士山", f.read())
+            png = os.path.join(d, "named.png")
+            self.assertEqual(run("render", tile, png, "--names", "--database", d)[0], 0)
+            self.assertIn((0, 0, 0), png_pixels(png)[2], "black text of a first-level peak")
+
+    def test_an_area_file_and_refusals(self):
+        with tempfile.TemporaryDirectory() as db:
+            self.assertEqual(run("convert", os.path.join(SAMPLE, "FG-GML-6443-20-DEM5A.zip"), "--database", db)[0], 0)
+            base = os.path.join(db, "5m", "6443-20-00.3dm")
+            self.assertEqual(run("area", "write", db, "tokachi", base, "10", "10", "0", "9")[0], 0)
+            area = os.path.join(db, "tokachi.ARE")
+            out = os.path.join(db, "area.png")
+            five = ("--mesh-setting", "2", "--database", db)
+            self.assertEqual(run("render", area, out, "--range", "0,0,2249,1499", *five)[0], 0)
+            self.assertGreater(len(png_pixels(out)[2]), 3)
+            self.assertEqual(run("render", area, out, "--range", "0,0,2250,1499", *five)[0], 1)
+            self.assertEqual(run("render", area, out, "--range", "5,5,5,9", *five)[0], 1)
+            self.assertEqual(run("render", area, out, "--mesh-setting", "6")[0], 2)
+        self.assertEqual(run("render", self.TILE, "out.jpg")[0], 2)
+        self.assertEqual(run("render", self.TILE, "out.png", "--size", "0x10")[0], 2)
+        self.assertEqual(run("render", self.TILE, "out.png", "--size", "100")[0], 2)
+        self.assertEqual(run("render", self.TILE, "out.png", "--method", "shaded")[0], 2)
+        self.assertEqual(run("render", self.TILE, "out.png", "--range", "1,2,3")[0], 2)
+        self.assertEqual(run("render", "/nonexistent/a.3dm", "/nonexistent/out.png")[0], 1)
 
 
 if __name__ == "__main__":

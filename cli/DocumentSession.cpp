@@ -1,0 +1,89 @@
+#include "cli/DocumentSession.h"
+
+#include "terrain/AreaAssembly.h"
+#include "terrain/MeshNaming.h"
+#include "terrain/ProgressJob.h"
+
+#include <cstdio>
+
+namespace qb::cli {
+namespace {
+
+// The settings the application reads at start: the delivered place folder.
+Session& PreparedSession(Session& session)
+{
+    session.settings.WriteSettingString("FileInit", "PlnDir", DeliveredPlaceFolder());
+    return session;
+}
+
+// The data source kind the assembly uses for a mesh setting.
+int AssemblyKind(int mesh)
+{
+    switch (mesh) {
+    case kMesh10m: return kSource10m;
+    case kMesh5m: return kSource5m;
+    case kMesh1m: return kSource1m;
+    default: return kSourceHybrid10m;
+    }
+}
+
+} // namespace
+
+void CConsoleHost::SetStatusText(std::string_view text)
+{
+    std::fprintf(stderr, "%.*s\n", static_cast<int>(text.size()), text.data());
+}
+
+bool CConsoleJobs::RunJob(int kind, const std::function<int(IProgress&)>& job)
+{
+    CConsoleProgress progress(kind == kJobCountPlaces ? "Reading names" : "Joining tiles");
+    return job(progress) == 1;
+}
+
+CDocumentSession::CDocumentSession(const std::string& databaseFolder)
+    : m_app(PreparedSession(m_session).settings, m_system, m_session.messages)
+    , m_doc(m_app, m_host, m_jobs)
+{
+    m_app.m_strDatabaseFolder = databaseFolder;
+}
+
+void CDocumentSession::UseMeshSetting(int mesh)
+{
+    m_app.m_nMapKind = mesh;
+    m_app.m_nSourceKind = mesh == kMesh5m ? 6 : (mesh <= kMeshHybrid5m10m ? 5 : 0);
+}
+
+bool CDocumentSession::OpenFile(const std::string& path)
+{
+    m_app.m_nOpenMode = 0;
+    return m_doc.OpenDocument(path);
+}
+
+bool CDocumentSession::FindAreaTiles(int mesh, const GeoBox& b)
+{
+    UseMeshSetting(mesh);
+    const CAssemblyContext context{m_app.m_strDatabaseFolder, "", &m_session.messages};
+    CConsoleProgress progress("Looking for tiles");
+    // The assembly takes longitudes negated, as the web map keeps them.
+    if (mesh == kMeshHybrid5m10m || mesh == kMeshHybrid1m5m10m) {
+        const CHybridResult result =
+            AssembleHybrid(m_app.m_area, mesh, -b.west, -b.east, b.south, b.north, context, &progress);
+        m_app.m_bFound5m = result.found5m;
+        m_app.m_bFound1m = result.found1m;
+        return result.assembled;
+    }
+    return AssembleArea(m_app.m_area, AssemblyKind(mesh), -b.west, -b.east, b.south, b.north, context, &progress);
+}
+
+bool CDocumentSession::OpenFoundArea()
+{
+    m_app.m_nOpenMode = 1;
+    return m_doc.OpenDocument(m_app.m_area.base.BaseFile());
+}
+
+std::string DatabaseFolderOf(const Arguments& args)
+{
+    return args.Option("--database").value_or(ConfiguredDatabaseFolder());
+}
+
+} // namespace qb::cli

@@ -1,0 +1,221 @@
+// render: draws what the 2-D view shows of a file or an area into a PNG image
+// or an SVG picture.
+#include "cli/CliSupport.h"
+
+#ifdef QB_CLI_HAS_QT
+#include "cli/DocumentSession.h"
+#include "places/LabelSettings.h"
+#include "platform/qt/QPainterDrawContext.h"
+#include "terrain/AreaAssembly.h"
+#include "terrain/ZipArchive.h"
+#include "views/LabelPlacement.h"
+#include "views/Viewer2D.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QSvgGenerator>
+
+#include <charconv>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+#endif
+
+namespace qb::cli {
+
+#ifdef QB_CLI_HAS_QT
+namespace {
+
+// The largest picture side accepted, so a mistyped size cannot ask for
+// gigabytes of image memory.
+constexpr int kMaxPictureSide = 16384;
+
+struct RenderRequest {
+    std::string input;
+    std::string output;
+    int width = 1600;
+    int height = 1200;
+    int method = 0;                 // 0 contour lines, 1 colour bands
+    std::optional<int> meshSetting; // which tiles an area file names
+    std::optional<GridRange> range;
+    bool names = false;
+    bool svg = false;
+};
+
+// Integers separated by `separator`, all of the text and nothing else.
+std::vector<int> ParseIntegers(std::string_view text, char separator)
+{
+    std::vector<int> values;
+    const char* p = text.data();
+    const char* end = p + text.size();
+    while (true) {
+        int value = 0;
+        const auto [next, ec] = std::from_chars(p, end, value);
+        if (ec != std::errc())
+            return {};
+        values.push_back(value);
+        if (next == end)
+            return values;
+        if (*next != separator)
+            return {};
+        p = next + 1;
+    }
+}
+
+const char* ParseOptions(const Arguments& args, RenderRequest& request)
+{
+    if (const auto size = args.Option("--size")) {
+        const std::vector<int> wh = ParseIntegers(*size, 'x');
+        if (wh.size() != 2 || wh[0] < 1 || wh[1] < 1 || wh[0] > kMaxPictureSide || wh[1] > kMaxPictureSide)
+            return "--size takes WxH, each 1 to 16384";
+        request.width = wh[0];
+        request.height = wh[1];
+    }
+    if (const auto method = args.Option("--method")) {
+        if (*method != "contour" && *method != "bands")
+            return "--method takes contour or bands";
+        request.method = *method == "bands" ? 1 : 0;
+    }
+    if (const auto range = args.Option("--range")) {
+        const std::vector<int> r = ParseIntegers(*range, ',');
+        if (r.size() != 4)
+            return "--range takes C0,R0,C1,R1";
+        request.range = GridRange{r[0], r[1], r[2], r[3]};
+    }
+    if (const auto mesh = args.Option("--mesh-setting")) {
+        const std::vector<int> m = ParseIntegers(*mesh, ',');
+        if (m.size() != 1 || m[0] < kMeshDisc || m[0] > kMeshHybrid1m5m10m)
+            return "--mesh-setting takes 0 to 5";
+        request.meshSetting = m[0];
+    }
+    request.names = args.Has("--names");
+    return nullptr;
+}
+
+const char* ParseRequest(const Arguments& args, RenderRequest& request)
+{
+    if (!args.error.empty())
+        return args.error.c_str();
+    if (args.words.size() != 2)
+        return "render takes FILE OUT.png|OUT.svg";
+    request.input = args.words[0];
+    request.output = args.words[1];
+    request.svg = HasExtension(request.output, ".svg");
+    if (!request.svg && !HasExtension(request.output, ".png"))
+        return "the output must be a .png or an .svg file";
+    return ParseOptions(args, request);
+}
+
+// A range of at least two columns and two rows, inside the grid.
+bool FitsGrid(const GridRange& r, const CHeightGrid& grid)
+{
+    return r.colFirst >= 0 && r.rowFirst >= 0 && r.colFirst < r.colLast && r.rowFirst < r.rowLast &&
+           r.colLast < grid.m_nCols && r.rowLast < grid.m_nRows;
+}
+
+// Fonts and painting need a GUI application; without a display it draws offscreen.
+std::unique_ptr<QGuiApplication> MakeGuiApplication()
+{
+    static int argc = 1;
+    static char name[] = "quarrenby-cli";
+    static char* argv[] = {name, nullptr};
+    if (QGuiApplication::instance())
+        return nullptr;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+// What the 2-D view paints into a client area of the given size.
+void PaintView(QPainter& painter, CViewer2D& viewer, const RenderRequest& request)
+{
+    CQPainterDrawContext dc(painter);
+    dc.FillRect(DrawRect{0, 0, request.width, request.height}, Rgb(255, 255, 255));
+    viewer.Draw(dc, DrawRect{0, 0, request.width, request.height});
+}
+
+bool WritePng(CViewer2D& viewer, const RenderRequest& request)
+{
+    QImage image(request.width, request.height, QImage::Format_RGB32);
+    if (image.isNull())
+        return false;
+    {
+        QPainter painter(&image);
+        PaintView(painter, viewer, request);
+    }
+    return image.save(QString::fromStdString(request.output), "PNG");
+}
+
+bool WriteSvg(CViewer2D& viewer, const RenderRequest& request)
+{
+    QFile file(QString::fromStdString(request.output));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    QSvgGenerator svg;
+    svg.setOutputDevice(&file);
+    svg.setSize(QSize(request.width, request.height));
+    svg.setViewBox(QRect(0, 0, request.width, request.height));
+    svg.setTitle(QStringLiteral("Quarrenby"));
+    {
+        QPainter painter(&svg);
+        PaintView(painter, viewer, request);
+    }
+    return file.error() == QFileDevice::NoError;
+}
+
+int Render(CTessimDoc& doc, const RenderRequest& request)
+{
+    CHeightGrid& grid = doc.Grid();
+    if (request.range && !FitsGrid(*request.range, grid)) {
+        PrintError("--range lies outside the grid of " + std::to_string(grid.m_nCols) + " x " +
+                   std::to_string(grid.m_nRows) + " points");
+        return kExitFailure;
+    }
+    CViewer2D viewer;
+    viewer.m_nMethod = request.method;
+    viewer.Attach(grid, std::nullopt, false);
+    if (request.range)
+        viewer.SetRange(*request.range);
+    CLabelPlacement placement;
+    CPlaceTable& names = doc.Places().Display();
+    if (request.names) {
+        viewer.SetLabelPlacer(&placement);
+        viewer.SetNames(names.Records().data(), names.Count());
+    }
+    if (request.svg ? WriteSvg(viewer, request) : WritePng(viewer, request))
+        return kExitOk;
+    PrintError("ファイルが書き込めません: " + request.output);
+    return kExitFailure;
+}
+
+} // namespace
+
+int RunRender(const Arguments& args)
+{
+    RenderRequest request;
+    if (const char* error = ParseRequest(args, request))
+        return UsageError(error);
+    const auto gui = MakeGuiApplication();
+    CDocumentSession session(DatabaseFolderOf(args));
+    LoadLabelSettings(session.Console().settings);
+    if (request.meshSetting)
+        session.UseMeshSetting(*request.meshSetting);
+    if (!session.OpenFile(request.input))
+        return kExitFailure;
+    return Render(session.Doc(), request);
+}
+
+#else
+
+int RunRender(const Arguments&)
+{
+    PrintError("render needs the Qt build of quarrenby-cli");
+    return kExitFailure;
+}
+
+#endif
+
+} // namespace qb::cli
