@@ -109,8 +109,16 @@ CQPainterDrawContext::CQPainterDrawContext(QPainter& painter)
 
 void CQPainterDrawContext::SelectPen(Colour colour, int width)
 {
+    // The engines select a pen for every contour segment; handing the painter
+    // the pen it already has would cost more than the line itself.
+    width = std::max(0, width);
+    if (m_bPenSelected && colour == m_penColour && width == m_nPenWidth)
+        return;
+    m_penColour = colour;
+    m_nPenWidth = width;
+    m_bPenSelected = true;
     m_pen.setColor(ToQColor(colour));
-    m_pen.setWidth(std::max(0, width));
+    m_pen.setWidth(width);
     m_painter.setPen(m_pen);
 }
 

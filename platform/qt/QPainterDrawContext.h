@@ -54,6 +54,9 @@ private:
 
     QPainter& m_painter;
     QPen m_pen;
+    Colour m_penColour = 0;
+    int m_nPenWidth = 0;
+    bool m_bPenSelected = false;
     QColor m_textColour;
     QFont m_font;
     QPoint m_current;
