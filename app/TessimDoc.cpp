@@ -6,11 +6,11 @@
 #include "places/PlaceFile.h"
 #include "places/PlaceFitting.h"
 #include "places/PlacePaths.h"
+#include "platform/PathText.h"
 #include "terrain/AreaAssembly.h"
 #include "terrain/DataSourceChoice.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace qb {
 namespace {
@@ -19,13 +19,7 @@ enum PathType { kTypeOther = -1, kTypeSem = 0, kTypeMem = 1, kType3dm = 2, kType
 
 PathType TypeOfPath(const std::string& path)
 {
-    const auto slash = path.find_last_of("/\\");
-    const auto dot = path.rfind('.');
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
-        return kTypeOther;
-    std::string ext = path.substr(dot + 1);
-    for (auto& ch : ext)
-        ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    const std::string ext = LowerExtension(path);
     if (ext == "sem") return kTypeSem;
     if (ext == "mem") return kTypeMem;
     if (ext == "3dm") return kType3dm;

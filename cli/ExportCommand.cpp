@@ -1,28 +1,15 @@
 #include "cli/CliSupport.h"
+#include "platform/PathText.h"
 #include "terrain/AsciiGrid.h"
 
 namespace qb::cli {
-
-namespace {
-
-bool EndsWithAsc(const std::string& path)
-{
-    if (path.size() < 4)
-        return false;
-    std::string ext = path.substr(path.size() - 4);
-    for (auto& ch : ext)
-        ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
-    return ext == ".asc";
-}
-
-} // namespace
 
 int RunExport(const Arguments& args)
 {
     if (args.words.size() != 2)
         return UsageError("export takes FILE OUT");
     const std::string& out = args.words[1];
-    const bool ascii = EndsWithAsc(out);
+    const bool ascii = HasExtension(out, ".asc");
     if (!ascii && FileTypeOfPath(out) != kFile3dm)
         return UsageError("OUT must end in .3dm or .asc");
     Session session;

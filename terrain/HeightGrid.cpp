@@ -1,6 +1,7 @@
 #include "terrain/HeightGrid.h"
 
 #include "platform/MessageSink.h"
+#include "platform/PathText.h"
 #include "platform/SettingsStore.h"
 #include "terrain/MapZoom.h"
 
@@ -11,13 +12,7 @@ namespace qb {
 
 FileType FileTypeOfPath(const std::string& path)
 {
-    const auto slash = path.find_last_of("/\\");
-    const auto dot = path.rfind('.');
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
-        return kFileUnknown;
-    std::string ext = path.substr(dot + 1);
-    std::transform(ext.begin(), ext.end(), ext.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const std::string ext = LowerExtension(path);
     if (ext == "mem") return kFileMem;
     if (ext == "sem") return kFileSem;
     if (ext == "3dm") return kFile3dm;

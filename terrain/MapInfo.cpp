@@ -1,8 +1,8 @@
 #include "terrain/MapInfo.h"
 
+#include "platform/PathText.h"
 #include "terrain/HeightGrid.h"
 
-#include <cctype>
 #include <cmath>
 #include <cstdio>
 
@@ -23,11 +23,7 @@ std::string FormatDms(double degrees)
 
 std::string FileTypeText(const std::string& path, int openMode)
 {
-    const auto slash = path.find_last_of("/\\");
-    const auto dot = path.rfind('.');
-    std::string ext = dot == std::string::npos || (slash != std::string::npos && dot < slash) ? "" : path.substr(dot + 1);
-    for (auto& ch : ext)
-        ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    const std::string ext = LowerExtension(path);
     if (ext == "sem")
         return "数値地図２５０ｍメッシュ";
     if (ext == "mem")

@@ -1,5 +1,6 @@
 #include "terrain/MeshNaming.h"
 
+#include "platform/PathText.h"
 #include "terrain/HeightGrid.h"
 
 #include <cmath>
@@ -47,15 +48,6 @@ int Number(const std::string& text)
         value = value * 10 + (ch - '0');
     }
     return text.empty() ? -1 : value;
-}
-
-std::string LowerExtension(const std::string& name)
-{
-    const auto dot = name.rfind('.');
-    std::string ext = dot == std::string::npos ? "" : name.substr(dot + 1);
-    for (auto& ch : ext)
-        ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
-    return ext;
 }
 
 std::string MemNeighbour(const std::string& folder, const std::string& name, int dx, int dy)

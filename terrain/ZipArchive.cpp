@@ -11,17 +11,6 @@ namespace qb {
 // before anything is allocated for it.
 constexpr std::uint64_t kMaxMemberBytes = std::uint64_t(1) << 31;
 
-bool HasExtension(const std::string& name, const char* extension)
-{
-    const std::size_t length = std::strlen(extension);
-    if (name.size() < length)
-        return false;
-    for (std::size_t i = 0; i < length; ++i)
-        if (std::tolower(static_cast<unsigned char>(name[name.size() - length + i])) != extension[i])
-            return false;
-    return true;
-}
-
 CZipArchive::~CZipArchive()
 {
     if (m_pArchive)

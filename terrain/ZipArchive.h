@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/PathText.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -34,7 +36,5 @@ private:
     std::string m_strError;
 };
 
-// Whether a file name ends in the extension (".xml", ".zip"), compared without case.
-bool HasExtension(const std::string& name, const char* extension);
 
 } // namespace qb
