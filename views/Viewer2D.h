@@ -69,6 +69,9 @@ public:
     // Phase 0 begin, 1 move, 2 end; the point comes back snapped to the grid.
     // The end returns 1 when the range changed.
     virtual int TrackZoomRect(IDrawContext& dc, DrawPoint& point, int phase);
+    // Ends a rubber band without zooming (the window repaints over it):
+    // the mouse is released and the cursor is the arrow again.
+    void EndDrag();
 
     void SetHost(IViewHost* host);
     // Binds the engine to a document's grid. The restored range of a reopened

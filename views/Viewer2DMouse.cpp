@@ -90,6 +90,13 @@ int CViewer2D::OnButtonUp(IDrawContext& dc, DrawPoint point)
     return changed;
 }
 
+void CViewer2D::EndDrag()
+{
+    m_bDragging = 0;
+    Host().ReleaseMouse();
+    Host().SetCursor(ViewCursor::Arrow);
+}
+
 void CViewer2D::DrawHoverMark(IDrawContext& dc, DrawPoint p) const
 {
     dc.MoveTo(p.x - kHoverMarkHalf, p.y - kHoverMarkHalf);

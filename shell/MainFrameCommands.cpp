@@ -1,0 +1,176 @@
+// The commands the main window handles: opening, closing, saving, the map
+// information, the folder settings and the bars.
+#include "shell/MainFrame.h"
+
+#include "app/CommandIds.h"
+#include "app/MoveRules.h"
+#include "app/OpenFileCommand.h"
+#include "app/TessimDoc.h"
+#include "platform/qt/QtText.h"
+#include "shell/ChildFrame.h"
+#include "shell/ShellApp.h"
+#include "shell/View2DView.h"
+#include "shell/dialogs/FolderSettingsCommand.h"
+#include "shell/dialogs/MapInfoDlg.h"
+
+#include <QFileDialog>
+#include <QMdiArea>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include <filesystem>
+
+namespace qb {
+namespace {
+
+// A filter of the open-file dialog: its name, and its patterns in both
+// cases, since the file system tells "a.3dm" from "a.3DM".
+QString NameFilter(const FileFilter& filter)
+{
+    const QString patterns = ToQString(filter.patterns).replace(QLatin1Char(';'), QLatin1Char(' '));
+    return ToQString(filter.name) + QStringLiteral(" (") + patterns + QLatin1Char(' ') + patterns.toLower() +
+           QLatin1Char(')');
+}
+
+} // namespace
+
+void CMainFrame::OnCommand(int id)
+{
+    switch (id) {
+    case cmd::kFileOpen: OpenFile(); break;
+    case cmd::kFileClose: CloseActiveDocument(); break;
+    case cmd::kSavePlaces: SavePlaces(); break;
+    case cmd::kAppExit: close(); break;
+    case cmd::kViewToolbar: m_pToolBar->setVisible(!m_pToolBar->isVisible()); break;
+    case cmd::kViewStatusBar: statusBar()->setVisible(!statusBar()->isVisible()); break;
+    case cmd::kShow2D: Show2DView(); break;
+    case cmd::kMoveEast:
+    case cmd::kMoveWest:
+    case cmd::kMoveNorth:
+    case cmd::kMoveSouth: MoveArea(MoveDirectionOfCommand(id)); break;
+    case cmd::kMapInfo: ShowMapInfo(); break;
+    case cmd::kFolderSettings: RunFolderSettings(); break;
+    case cmd::kCascade: m_pMdi->cascadeSubWindows(); break;
+    case cmd::kTile: TileWindows(); break;
+    case cmd::kArrangeIcons: ArrangeIcons(); break;
+    default: break;
+    }
+    UpdateCommandStates();
+}
+
+bool CMainFrame::IsCommandEnabled(int id) const
+{
+    const CTessimApp& app = m_shell.App();
+    switch (id) {
+    case cmd::kFileOpen:
+    case cmd::kAppExit:
+    case cmd::kFolderSettings:
+    case cmd::kViewToolbar:
+    case cmd::kViewStatusBar:
+        return true;
+    case cmd::kFileClose:
+    case cmd::kMapInfo:
+        return ActiveDocument() != nullptr;
+    case cmd::kSavePlaces:
+        return app.m_pCurrentDoc != nullptr;
+    case cmd::kShow2D:
+        return m_p2DView == nullptr;
+    case cmd::kMoveEast:
+    case cmd::kMoveWest:
+    case cmd::kMoveNorth:
+    case cmd::kMoveSouth:
+        return IsMoveCommandEnabled(MoveDirectionOfCommand(id));
+    case cmd::kCascade:
+    case cmd::kTile:
+    case cmd::kArrangeIcons:
+        return !m_pMdi->subWindowList().isEmpty();
+    default:
+        // The commands of the map view, the rendering view and the settings
+        // dialogs stay off until those windows exist.
+        return false;
+    }
+}
+
+bool CMainFrame::IsMoveCommandEnabled(int direction) const
+{
+    std::vector<ViewExtent> extents;
+    for (CView2DView* view : Views()) {
+        if (const CHeightGrid* grid = view->Viewer().Grid())
+            extents.push_back({view->Viewer().GetRange(), grid->m_nCols, grid->m_nRows});
+    }
+    const CTessimDoc* doc = m_shell.App().m_pCurrentDoc;
+    return IsMoveEnabled(direction, extents, doc != nullptr, doc ? doc->Grid().m_nFileType : 0);
+}
+
+void CMainFrame::OpenFile()
+{
+    CTessimApp& app = m_shell.App();
+    LoadOpenFileChoice(app);
+    QStringList filters;
+    for (const FileFilter& filter : OpenFileFilters())
+        filters << NameFilter(filter);
+    QFileDialog dialog(this, ToQString(kOpenDialogTitle), QString::fromStdString(app.m_strInitialDir));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setNameFilters(filters);
+    dialog.selectNameFilter(filters.value(app.m_nFilterIndex - 1, filters.first()));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const std::string path = dialog.selectedFiles().first().toStdString();
+    StoreOpenFileChoice(app, path, static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1);
+    m_moveRange.reset();
+    m_shell.Documents().OpenDocumentFile(path);
+}
+
+void CMainFrame::OpenRecentFile(int index)
+{
+    const std::vector<std::string>& entries = m_shell.App().RecentFiles().Entries();
+    if (index < 0 || static_cast<std::size_t>(index) >= entries.size())
+        return;
+    const std::string path = entries[static_cast<std::size_t>(index)];
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec)) {
+        // A file that is gone leaves the list, so it is not offered again.
+        m_shell.Messages().ShowMessage(kFileNotFoundMessage);
+        m_shell.App().RemoveFromRecentFileList(static_cast<std::size_t>(index));
+        BuildMenuBar(m_nMenuId);
+        return;
+    }
+    OpenByPath(path);
+}
+
+// A file named by the user outside the open-file dialog: a recent file or a
+// dropped one. It is read as a file the user chose, never as the last area.
+void CMainFrame::OpenByPath(const std::string& path)
+{
+    m_shell.App().m_nOpenMode = 0;
+    m_moveRange.reset();
+    m_shell.Documents().OpenDocumentFile(path);
+    BuildMenuBar(m_nMenuId);
+    UpdateCommandStates();
+}
+
+void CMainFrame::CloseActiveDocument()
+{
+    if (CTessimDoc* doc = ActiveDocument())
+        m_shell.Documents().CloseDocument(*doc);
+}
+
+void CMainFrame::SavePlaces()
+{
+    if (CTessimDoc* doc = m_shell.App().m_pCurrentDoc)
+        doc->SaveDocument();
+}
+
+void CMainFrame::ShowMapInfo()
+{
+    if (const CTessimDoc* doc = ActiveDocument())
+        CMapInfoDlg(doc->MapInfo(), this).exec();
+}
+
+void CMainFrame::RunFolderSettings()
+{
+    RunFolderSettingsCommand(m_shell.App(), this, m_shell.FolderChooser());
+}
+
+} // namespace qb

@@ -1,0 +1,79 @@
+#pragma once
+#include "views/LabelPlacement.h"
+#include "views/ViewHost.h"
+#include "views/Viewer2D.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+
+namespace qb {
+
+class CMainFrame;
+class CShellApp;
+class CTessimDoc;
+
+inline constexpr std::string_view kCaption2D = "２次元等高線-";
+
+// The 2-D view window: the contour or colour-band map of its document drawn
+// by a CViewer2D, rubber-band zooming with the two context menus, and the
+// name input on a right click. The picture is kept in an image so that the
+// engine's inverted marks can be drawn between paints.
+class CView2DView final : public QWidget, public IViewHost {
+    Q_OBJECT
+public:
+    CView2DView(CShellApp& shell, CTessimDoc& doc, QWidget* parent = nullptr);
+    ~CView2DView() override;
+
+    CTessimDoc* Document() const { return m_pDoc; }
+    // Forgets the document, which is about to go.
+    void Detach() { m_pDoc = nullptr; }
+    // Binds the engine to the document's grid, showing `restore` when given.
+    void AttachGrid(const std::optional<GridRange>& restore);
+    CViewer2D& Viewer() { return m_viewer; }
+    // The picture as last painted (the client area).
+    const QImage& Picture() const { return m_picture; }
+    // The caption: "２次元等高線-" and the document's title.
+    QString Caption() const;
+
+    // Called once after the first complete paint (used to time the start).
+    void SetFirstPaintHook(std::function<void()> hook) { m_firstPaint = std::move(hook); }
+
+    void Repaint() override;
+    void CaptureMouse() override;
+    void ReleaseMouse() override;
+    void SetCursor(ViewCursor cursor) override;
+    void SetStatusText(std::string_view text) override;
+    void ShowMessage(std::string_view text, MessageIcon icon) override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void RenderPicture();
+    // Runs an engine operation that draws into the kept picture.
+    void DrawOnPicture(const std::function<void(IDrawContext&)>& draw);
+    void ShowRangeMenu(const QPoint& at);
+    void ZoomToSelection();
+    void StepBack();
+    void CancelDrag();
+    void EditPlaceAt(const QPoint& point);
+
+    CShellApp& m_shell;
+    CTessimDoc* m_pDoc;
+    CViewer2D m_viewer;
+    CLabelPlacement m_labels;
+    QImage m_picture;
+    bool m_bPictureValid = false;
+    DrawPoint m_ptMenu;            // where the left button went up
+    Qt::KeyboardModifiers m_menuFlags;
+    std::function<void()> m_firstPaint;
+};
+
+} // namespace qb

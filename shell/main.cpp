@@ -1,0 +1,88 @@
+// quarrenby: the desktop viewer.
+#include "platform/qt/QtSettingsStore.h"
+#include "platform/qt/QtSystemServices.h"
+#include "shell/MainFrame.h"
+#include "shell/ShellApp.h"
+#include "shell/View2DView.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+// While the start is timed nobody is there to close a message box: the
+// messages go to the terminal, and questions take their first answer.
+class CTimingMessageSink final : public qb::IMessageSink {
+public:
+    qb::MessageResult ShowMessage(std::string_view text, qb::MessageIcon, qb::MessageButtons buttons,
+                                  std::string_view) override
+    {
+        std::fprintf(stderr, "quarrenby: %.*s\n", static_cast<int>(text.size()), text.data());
+        return buttons == qb::MessageButtons::YesNo || buttons == qb::MessageButtons::YesNoCancel
+                   ? qb::MessageResult::Yes
+                   : qb::MessageResult::Ok;
+    }
+};
+
+// Paths of the command line are the caller's, before the working folder changes.
+void MakePathsAbsolute(qb::ShellOptions& options)
+{
+    if (!options.file.empty())
+        options.file = QFileInfo(QString::fromStdString(options.file)).absoluteFilePath().toStdString();
+    if (options.database)
+        options.database = QFileInfo(QString::fromStdString(*options.database)).absoluteFilePath().toStdString();
+}
+
+// Prints the phases of the start once the first view has painted, then quits.
+void ReportFirstPaint(qb::CShellApp& shell, const QElapsedTimer& clock, qb::StartTimes& times)
+{
+    qb::CView2DView* view = shell.MainFrame() ? shell.MainFrame()->View2D() : nullptr;
+    if (!view) {
+        std::fprintf(stderr, "quarrenby: no view to time\n");
+        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(1); });
+        return;
+    }
+    view->SetFirstPaintHook([&clock, &times] {
+        times.painted = clock.elapsed();
+        std::printf("start-up %lld ms, open %lld ms, first paint %lld ms, total %lld ms\n",
+                    static_cast<long long>(times.startedUp), static_cast<long long>(times.opened - times.startedUp),
+                    static_cast<long long>(times.painted - times.opened), static_cast<long long>(times.painted));
+        std::fflush(stdout);
+        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    });
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QElapsedTimer clock;
+    clock.start();
+    QApplication application(argc, argv);
+    QString error;
+    std::optional<qb::ShellOptions> options = qb::ParseShellArguments(QApplication::arguments(), error);
+    if (!options) {
+        std::fprintf(stderr, "%s\n", error.toLocal8Bit().constData());
+        return 2;
+    }
+    MakePathsAbsolute(*options);
+    // The program folder is the executable's: the place names and the globe
+    // data are delivered beside it.
+    QDir::setCurrent(QCoreApplication::applicationDirPath());
+    qb::CQtSettingsStore settings;
+    qb::CQtSystemServices system;
+    CTimingMessageSink timingMessages;
+    qb::CShellApp shell(settings, system, options->timing ? &timingMessages : nullptr);
+    qb::StartTimes times;
+    if (!shell.Start(*options, clock, times))
+        return 1;
+    if (options->timing)
+        ReportFirstPaint(shell, clock, times);
+    const int status = application.exec();
+    shell.Shutdown();
+    return status;
+}
