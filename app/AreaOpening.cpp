@@ -1,6 +1,7 @@
 // Opening an area: the tile lists of the passes, the joins and the names of the tiles.
 #include "app/TessimDoc.h"
 
+#include "app/AreaTiles.h"
 #include "app/TessimApp.h"
 #include "places/PlaceFile.h"
 #include "places/PlaceFitting.h"
@@ -9,6 +10,7 @@
 #include "terrain/MeshNaming.h"
 #include "terrain/ProgressJob.h"
 
+#include <algorithm>
 #include <filesystem>
 
 namespace qb {
@@ -28,19 +30,30 @@ std::string TilePath(const std::string& name, int meshSetting, int pass, const s
 
 } // namespace
 
-bool CTessimDoc::BuildTileList(const CAreaRecord& record, int pass)
+std::vector<std::string> AreaTilePaths(const CAreaRecord& record, int meshSetting, int pass,
+                                       const std::string& databaseFolder)
 {
-    m_tiles.clear();
-    bool anyExists = false;
+    std::vector<std::string> paths;
     const std::string base = record.BaseFile();
     for (int y = 0; y < record.Down(); ++y) {
         for (int x = 0; x < record.Across(); ++x) {
             const std::string name = NeighbourName(base, x - record.BaseColumn(), record.BaseRow() - y);
-            m_tiles.push_back(TilePath(name, m_app.m_nMapKind, pass, m_app.m_strDatabaseFolder));
-            anyExists = anyExists || (!name.empty() && DataFileExists(m_tiles.back()));
+            paths.push_back(name.empty() ? std::string() : TilePath(name, meshSetting, pass, databaseFolder));
         }
     }
-    return anyExists;
+    return paths;
+}
+
+bool AnyAreaTileExists(const std::vector<std::string>& paths)
+{
+    return std::any_of(paths.begin(), paths.end(),
+                       [](const std::string& path) { return !path.empty() && DataFileExists(path); });
+}
+
+bool CTessimDoc::BuildTileList(const CAreaRecord& record, int pass)
+{
+    m_tiles = AreaTilePaths(record, m_app.m_nMapKind, pass, m_app.m_strDatabaseFolder);
+    return AnyAreaTileExists(m_tiles);
 }
 
 bool CTessimDoc::Join(const CAreaRecord& record, int pass)

@@ -8,8 +8,6 @@
 namespace qb {
 namespace {
 
-constexpr int kSingle3dmFile = 3;
-
 // Directions are the 2-D engine's MoveDirection values (qb::kMoveEast ...),
 // not the command ids of the same names in qb::cmd.
 
@@ -38,14 +36,14 @@ int MoveDirectionOfCommand(int commandId)
 }
 
 bool IsMoveEnabled(int direction, const std::vector<ViewExtent>& views, bool hasDocument,
-                   int fileType)
+                   bool singleTileFile)
 {
     if (direction < kMoveEast || direction > kMoveSouth)
         return false;
     const bool allAtEdge = std::all_of(views.begin(), views.end(), [direction](const ViewExtent& view) {
         return ShowsEdge(view, direction);
     });
-    const bool cannotReopen = !hasDocument || fileType == kSingle3dmFile;
+    const bool cannotReopen = !hasDocument || singleTileFile;
     return !(allAtEdge && cannotReopen);
 }
 

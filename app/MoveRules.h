@@ -19,8 +19,8 @@ int MoveDirectionOfCommand(int commandId);
 // Whether a move command is offered. It is withheld only when every view
 // already shows its grid's edge in that direction and no neighbouring tiles
 // could be opened: there is no document, or the document holds a single
-// .3dm file (file type 3). An unknown direction is never offered.
+// .3dm tile opened by itself. An unknown direction is never offered.
 bool IsMoveEnabled(int direction, const std::vector<ViewExtent>& views, bool hasDocument,
-                   int fileType);
+                   bool singleTileFile);
 
 } // namespace qb

@@ -99,7 +99,7 @@ bool CMainFrame::IsMoveCommandEnabled(int direction) const
             extents.push_back({view->Viewer().GetRange(), grid->m_nCols, grid->m_nRows});
     }
     const CTessimDoc* doc = m_shell.App().m_pCurrentDoc;
-    return IsMoveEnabled(direction, extents, doc != nullptr, doc ? doc->Grid().m_nFileType : 0);
+    return IsMoveEnabled(direction, extents, doc != nullptr, doc && doc->Grid().IsSingleTileFile());
 }
 
 void CMainFrame::OpenFile()

@@ -3,6 +3,7 @@
 #include "shell/MainFrame.h"
 
 #include "app/AreaMove.h"
+#include "app/AreaTiles.h"
 #include "app/CommandIds.h"
 #include "app/TessimDoc.h"
 #include "app/ViewTiling.h"
@@ -18,7 +19,6 @@ namespace qb {
 namespace {
 
 constexpr std::string_view kNoFileMessage = "ファイルが開かれていません";
-constexpr std::string_view kNoNeighbourMessage = "この方向に読み込めるデータはありません。";
 constexpr std::size_t kMaxViews = 10;
 
 } // namespace
@@ -167,21 +167,26 @@ void CMainFrame::ReopenMovedArea(int direction, const GridRange& shifted, int co
     const CAreaRecords current = singleFile ? SingleFileArea(doc.PathName()) : app.m_area;
     const std::optional<AreaMove> move = MoveAreaPast(current, direction, shifted, cols, rows);
     if (!move) {
-        SetStatusText(kNoNeighbourMessage);
+        m_shell.Messages().ShowMessage(kFileNotFoundMessage);
+        return;
+    }
+    // Text meshes are read as the data disc's are; a single one names no data source.
+    const bool textMesh = fileType == kFileMem || fileType == kFileSem;
+    const int mapKind = app.m_nMapKind;
+    const int meshSetting = textMesh ? kMeshDisc : mapKind;
+    // Re-opening closes this document first: where no tile of the moved
+    // area exists, the user keeps what they see.
+    if (!AnyAreaTileExists(AreaTilePaths(move->areas.base, meshSetting, 1, app.m_strDatabaseFolder))) {
+        m_shell.Messages().ShowMessage(kFileNotFoundMessage);
         return;
     }
     m_moveRecord = move->areas;
     m_moveRange = move->range;
     app.m_area = m_moveRecord;
     app.m_nOpenMode = 1;
-    // Text meshes are read as the data disc's are; a single one names no data source.
-    const bool textMesh = fileType == kFileMem || fileType == kFileSem;
-    const int mapKind = app.m_nMapKind;
-    if (textMesh) {
-        app.m_nMapKind = kMeshDisc;
-        if (singleFile)
-            app.m_nSourceKind = 0;
-    }
+    app.m_nMapKind = meshSetting;
+    if (textMesh && singleFile)
+        app.m_nSourceKind = 0;
     m_shell.Documents().OpenDocumentFile(app.m_area.base.BaseFile(), m_moveRange);
     app.m_nMapKind = mapKind;
     m_moveRange.reset();

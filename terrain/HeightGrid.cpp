@@ -29,6 +29,7 @@ void CHeightGrid::ShowMessage(std::string_view text) const
 int CHeightGrid::LoadFile(const std::string& path)
 {
     m_nFileType = FileTypeOfPath(path);
+    m_bJoined = 0;
     int result = 0;
     switch (m_nFileType) {
     case kFile3dm:

@@ -94,6 +94,9 @@ public:
     const float* Heights() const { return m_pHeights.get(); }
     float* Heights() { return m_pHeights.get(); }
     bool HasHeights() const { return m_pHeights != nullptr; }
+    // A .3dm tile or an elevation XML file opened by itself: moving the view
+    // stops at its edges instead of opening neighbours.
+    bool IsSingleTileFile() const { return (m_nFileType == kFile3dm || m_nFileType == kFileXml) && !m_bJoined; }
     std::size_t Index(int row, int col) const
     {
         return static_cast<std::size_t>(row) * static_cast<std::size_t>(m_nCols) +
@@ -121,6 +124,9 @@ public:
     std::int32_t m_nMeshSize2 = 0;
     std::int32_t m_nMeshSize = 0;
     std::int32_t m_nFileType = kFileUnknown;
+    // 1 when the heights were joined from an area's tiles (of any number),
+    // 0 when they were read from one file.
+    std::int32_t m_bJoined = 0;
     std::string m_strTextHeader;
     std::int32_t m_bNewDatum = 0;
     // View work buffers, borrowed by the views. Their memory is committed

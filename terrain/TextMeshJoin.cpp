@@ -47,6 +47,7 @@ int CHeightGrid::JoinTextMeshes(const std::vector<std::string>& tiles, const CAr
     if (across <= 0 || down <= 0 || n != std::int64_t(across) * down)
         return 0;
     m_nFileType = FileTypeOfPath(tiles.front());
+    m_bJoined = 1;
     FreeBuffers(true);
     std::vector<bool> usable(tiles.size(), false);
     int columns = 0, rows = 0;

@@ -71,6 +71,7 @@ int CHeightGrid::JoinTiles(const std::vector<std::string>& tiles, const CAreaRec
     if (across <= 0 || down <= 0 || n != std::int64_t(across) * down)
         return 0;
     m_nFileType = FileTypeOfPath(tiles.front());
+    m_bJoined = 1;
     if (pass == 1)
         FreeBuffers(true);
 

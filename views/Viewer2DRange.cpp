@@ -114,9 +114,10 @@ int CViewer2D::MoveRange(int direction, const NeighbourRequest& requestNeighbour
         return 0;
     GridRange shifted = ShiftedRange(direction);
     if (!IsInsideGrid(shifted)) {
-        // A joined area has neighbours to load; the range stays where it is
-        // so that the view still draws its own grid if the load fails.
-        if (m_pGrid->m_nFileType != kFile3dm) {
+        // A joined area (or a text mesh) has neighbours to load; the range
+        // stays where it is so that the view still draws its own grid if the
+        // load fails. Only a .3dm tile opened by itself stops at its edge.
+        if (!m_pGrid->IsSingleTileFile()) {
             if (requestNeighbour)
                 requestNeighbour(shifted, m_nGridCols, m_nGridRows);
             return 2;

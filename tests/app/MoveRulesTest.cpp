@@ -13,8 +13,8 @@ constexpr int kEast = kMoveEast;
 constexpr int kWest = kMoveWest;
 constexpr int kNorth = kMoveNorth;
 constexpr int kSouth = kMoveSouth;
-constexpr int kSingle3dm = 3;
-constexpr int kJoinedArea = 0;
+constexpr bool kSingle3dm = true;
+constexpr bool kJoinedArea = false;
 
 // A 100 x 80 grid; the view shows columns 0..49 and rows 40..79, so it is
 // at the west and south edges only.

@@ -46,6 +46,18 @@ TEST_F(ViewerTest, ASingleTileStopsAtItsEdgeKeepingTheSize)
     EXPECT_FALSE(asked);
 }
 
+TEST_F(ViewerTest, AnAreaJoinedFromTilesAsksForItsNeighbour)
+{
+    // Joined .3dm tiles carry the tiles' file type, yet they are an area.
+    MakeGrid(100, 80, ColumnHeight, kFile3dm);
+    grid.m_bJoined = 1;
+    bool asked = false;
+    viewer.SetRange({0, 0, 99, 79});
+    EXPECT_EQ(viewer.MoveRange(kMoveEast, [&](const GridRange&, int, int) { asked = true; }), 2);
+    EXPECT_TRUE(asked);
+    EXPECT_EQ(viewer.GetRange(), (GridRange{0, 0, 99, 79}));
+}
+
 TEST_F(ViewerTest, AJoinedAreaAsksForItsNeighbourAndKeepsItsRange)
 {
     MakeGrid(100, 80, ColumnHeight, kFileUnknown);
