@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps.sh
 
-scripts/build.sh build -DCMAKE_BUILD_TYPE=Release
+scripts/build.sh build -DCMAKE_BUILD_TYPE=Release -DQUARRENBY_QT=ON
 (cd build && ctest --output-on-failure -j2)
 
 BUILD_TARGET=qb_unit_tests scripts/build.sh build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo \
