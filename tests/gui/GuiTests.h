@@ -1,0 +1,12 @@
+#pragma once
+
+namespace qb::test {
+
+struct GuiSample;
+
+// Each runs one group of tests with Qt Test and returns its count of failures.
+int RunStartTests(const GuiSample& sample, int argc, char** argv);
+int RunViewCommandTests(const GuiSample& sample, int argc, char** argv);
+int RunSaveQuestionTests(const GuiSample& sample, int argc, char** argv);
+
+} // namespace qb::test
