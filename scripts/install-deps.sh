@@ -9,7 +9,7 @@ packages=(
   libzip-dev libfast-float-dev
   libgtest-dev libgmock-dev libbenchmark-dev libexpat1-dev
   gdal-bin python3-gdal libgdal-dev python3-lxml
-  xvfb xauth
+  xvfb xauth ghostscript desktop-file-utils shared-mime-info
 )
 
 missing=()

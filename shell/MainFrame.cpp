@@ -8,6 +8,8 @@
 #include "app/TessimDoc.h"
 #include "platform/qt/QtText.h"
 #include "shell/ChildFrame.h"
+#include "shell/ContextHelp.h"
+#include "shell/help/HelpWindow.h"
 #include "shell/ShellApp.h"
 #include "shell/View2DView.h"
 
@@ -21,6 +23,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPrinter>
 #include <QProgressBar>
 #include <QStatusBar>
 #include <QToolBar>
@@ -51,7 +54,10 @@ CMainFrame::CMainFrame(CShellApp& shell) : m_shell(shell)
     setCentralWidget(m_pMdi);
     connect(m_pMdi, &QMdiArea::subWindowActivated, this,
             [this](QMdiSubWindow* window) { OnChildActivated(qobject_cast<CChildFrame*>(window)); });
+    m_pPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
     CreateActions();
+    m_pContextHelp = new CContextHelpMode(
+        [this](QWidget* widget, const QPoint& at) { return HelpContextAt(widget, at); }, &ShowHelpContext, this);
     CreateToolBar();
     CreateStatusBar();
     BuildMenuBar(cmd::kMenuNoDocument);
@@ -72,24 +78,33 @@ CMainFrame::~CMainFrame()
 
 // One action per command, shared by every menu and the toolbar; shortcuts
 // work whichever menu is shown.
+void CMainFrame::AddCommandAction(int id, const QString& text)
+{
+    if (id == 0 || id == cmd::kRecentFile || m_actions.count(id))
+        return;
+    auto* action = new QAction(text, this);
+    const CommandPrompt prompt = PromptOf(id);
+    action->setStatusTip(ToQString(prompt.status));
+    action->setToolTip(ToQString(prompt.tooltip));
+    action->setData(id);
+    connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
+    m_actions[id] = action;
+    addAction(action);
+}
+
 void CMainFrame::CreateActions()
 {
     for (const int menuId : {cmd::kMenuNoDocument, cmd::kMenu2D, cmd::kMenuMap, cmd::kMenuRender}) {
         for (const TopLevelMenu& top : BuildMenu(menuId)) {
-            for (const MenuCommand& item : top.items) {
-                if (item.id == 0 || item.id == cmd::kRecentFile || m_actions.count(item.id))
-                    continue;
-                auto* action = new QAction(ToQString(item.text), this);
-                const CommandPrompt prompt = PromptOf(item.id);
-                action->setStatusTip(ToQString(prompt.status));
-                action->setToolTip(ToQString(prompt.tooltip));
-                const int id = item.id;
-                connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
-                m_actions[id] = action;
-                addAction(action);
-            }
+            for (const MenuCommand& item : top.items)
+                AddCommandAction(item.id, ToQString(item.text));
         }
     }
+    // Commands of the toolbar and the keyboard only: context help and help.
+    AddCommandAction(cmd::kContextHelp, ToQString(PromptOf(cmd::kContextHelp).tooltip));
+    AddCommandAction(cmd::kHelp, QStringLiteral("ヘルプ"));
+    // F1 also answers while a menu is open, for its highlighted item.
+    Action(cmd::kHelp)->setShortcutContext(Qt::ApplicationShortcut);
     for (const Accelerator& key : Accelerators()) {
         if (QAction* action = Action(key.id)) {
             QList<QKeySequence> keys = action->shortcuts();

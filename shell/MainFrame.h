@@ -6,6 +6,7 @@
 #include <QMainWindow>
 
 #include <map>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -15,11 +16,13 @@ class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QProgressBar;
+class QPrinter;
 class QToolBar;
 
 namespace qb {
 
 class CChildFrame;
+class CContextHelpMode;
 class CShellApp;
 class CView2DView;
 
@@ -74,11 +77,15 @@ protected:
 
 private:
     void CreateActions();
+    void AddCommandAction(int id, const QString& text);
     void CreateToolBar();
     void CreateStatusBar();
     void BuildMenuBar(int menuId);
     void AddRecentFiles(QMenu* menu);
     bool IsCommandChecked(int id) const;
+    // Help: the context of F1 now, and of a click in context-help mode.
+    int CurrentHelpContext() const;
+    int HelpContextAt(QWidget* widget, const QPoint& globalPos) const;
 
     // Commands.
     void OpenFile();
@@ -89,6 +96,9 @@ private:
     void ShowMapInfo();
     void Show2DView();
     void RunFolderSettings();
+    void RunLabelDialog(int id);
+    void RunViewCommand(int id);
+    void RedrawAllViews();
     void ArrangeIcons();
     bool IsMoveCommandEnabled(int direction) const;
     void ReopenMovedArea(int direction, const GridRange& shifted, int cols, int rows);
@@ -109,6 +119,9 @@ private:
     // set only while such a re-open is under way.
     CAreaRecords m_moveRecord;
     std::optional<GridRange> m_moveRange;
+    CContextHelpMode* m_pContextHelp = nullptr;
+    // The printer every print job and the printer set-up share.
+    std::unique_ptr<QPrinter> m_pPrinter;
 };
 
 } // namespace qb

@@ -8,12 +8,18 @@
 #include "app/TessimDoc.h"
 #include "platform/qt/QtText.h"
 #include "shell/ChildFrame.h"
+#include "shell/ContextHelp.h"
+#include "shell/help/HelpWindow.h"
 #include "shell/ShellApp.h"
 #include "shell/View2DView.h"
 #include "shell/dialogs/FolderSettingsCommand.h"
 #include "shell/dialogs/MapInfoDlg.h"
+#include "shell/dialogs/SelectFontDlg.h"
+#include "shell/dialogs/SelectLevelDlg.h"
 
 #include <QFileDialog>
+#include <QPageSetupDialog>
+#include <QPrinter>
 #include <QMdiArea>
 #include <QStatusBar>
 #include <QToolBar>
@@ -53,6 +59,16 @@ void CMainFrame::OnCommand(int id)
     case cmd::kCascade: m_pMdi->cascadeSubWindows(); break;
     case cmd::kTile: TileWindows(); break;
     case cmd::kArrangeIcons: ArrangeIcons(); break;
+    case cmd::kFonts:
+    case cmd::kPlaceDisplay: RunLabelDialog(id); break;
+    case cmd::kFilePrint:
+    case cmd::kPrintPreview:
+    case cmd::kCopyBitmap:
+    case cmd::kCopyPicture: RunViewCommand(id); break;
+    case cmd::kPrintSetup: QPageSetupDialog(m_pPrinter.get(), this).exec(); break;
+    case cmd::kHelp: ShowHelpContext(CurrentHelpContext()); break;
+    case cmd::kContextHelp: m_pContextHelp->Begin(); break;
+    case cmd::kHelpIndex: ShowHelpContext(0); break;
     default: break;
     }
     UpdateCommandStates();
@@ -67,10 +83,22 @@ bool CMainFrame::IsCommandEnabled(int id) const
     case cmd::kFolderSettings:
     case cmd::kViewToolbar:
     case cmd::kViewStatusBar:
+    case cmd::kFonts:
+    case cmd::kPlaceDisplay:
+    case cmd::kHelp:
+    case cmd::kContextHelp:
+    case cmd::kHelpIndex:
+        return true;
+    case cmd::kPrintSetup:
         return true;
     case cmd::kFileClose:
     case cmd::kMapInfo:
         return ActiveDocument() != nullptr;
+    case cmd::kFilePrint:
+    case cmd::kPrintPreview:
+    case cmd::kCopyBitmap:
+    case cmd::kCopyPicture:
+        return m_p2DView != nullptr;
     case cmd::kSavePlaces:
         return app.m_pCurrentDoc != nullptr;
     case cmd::kShow2D:
@@ -166,6 +194,30 @@ void CMainFrame::ShowMapInfo()
 {
     if (const CTessimDoc* doc = ActiveDocument())
         CMapInfoDlg(doc->MapInfo(), this).exec();
+}
+
+// The commands of the 2-D view.
+void CMainFrame::RunViewCommand(int id)
+{
+    CView2DView* view = m_p2DView;
+    if (!view)
+        return;
+    switch (id) {
+    case cmd::kFilePrint: view->Print(*m_pPrinter); break;
+    case cmd::kPrintPreview: view->PrintPreview(*m_pPrinter); break;
+    case cmd::kCopyBitmap: view->CopyBitmap(); break;
+    case cmd::kCopyPicture: view->CopyPicture(); break;
+    default: break;
+    }
+}
+
+// The label fonts or the display levels; every view then draws its labels anew.
+void CMainFrame::RunLabelDialog(int id)
+{
+    ISettingsStore& store = m_shell.App().Settings();
+    const bool changed = id == cmd::kFonts ? RunFontDialog(store, this) : RunDisplayDialog(store, this);
+    if (changed)
+        RedrawAllViews();
 }
 
 void CMainFrame::RunFolderSettings()

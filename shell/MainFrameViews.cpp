@@ -125,6 +125,12 @@ void CMainFrame::RedrawViewsOf(const CTessimDoc& doc)
     }
 }
 
+void CMainFrame::RedrawAllViews()
+{
+    for (CView2DView* view : Views())
+        view->Repaint();
+}
+
 void CMainFrame::Show2DView()
 {
     const std::vector<CView2DView*> views = Views();

@@ -3,6 +3,7 @@
 #include "app/TessimDoc.h"
 #include "places/LabelSettings.h"
 #include "shell/MainFrame.h"
+#include "shell/help/HelpPages.h"
 #include "shell/dialogs/FolderSettingsCommand.h"
 #include "terrain/AreaAssembly.h"
 #include "terrain/MeshNaming.h"
@@ -53,6 +54,7 @@ CShellApp::CShellApp(ISettingsStore& settings, ISystemServices& system, IMessage
     , m_nameInput(nullptr, *m_pMessages)
 {
     InitShellResources();
+    InitHelpResources();
 }
 
 CShellApp::~CShellApp()

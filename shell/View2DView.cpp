@@ -6,11 +6,14 @@
 #include "platform/qt/QtText.h"
 #include "shell/MainFrame.h"
 #include "shell/ShellApp.h"
+#include "shell/print/PlanClipboard.h"
+#include "shell/print/PlanPrinting.h"
 
 #include <QFileInfo>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPrinter>
 
 #include <cstdlib>
 
@@ -183,6 +186,48 @@ void CView2DView::EditPlaceAt(const QPoint& at)
     CPlaceEditor editor(m_pDoc->Places(), grid, m_shell.NameInput(), m_shell.Messages());
     if (editor.EditPlace(height, col * grid.m_nMeshSize, row * grid.m_nMeshSize2) != kEditNothing)
         m_shell.MainFrame()->RedrawViewsOf(*m_pDoc);
+}
+
+PlanSource CView2DView::Source()
+{
+    CPlaceTable& names = m_pDoc->Places().Display();
+    return PlanSource{m_viewer, names.Records().data(), names.Count(), g_LabelFonts, &m_labels};
+}
+
+// Printing and copying draw through this view's engine, which then keeps
+// the page's geometry: the view draws itself again before the mouse maps
+// through it.
+void CView2DView::Print(QPrinter& printer)
+{
+    if (!m_pDoc)
+        return;
+    printer.setDocName(Caption());
+    PrintPlanView(printer, Source(), m_shell.App().m_rcMargins, m_shell.Messages(), this);
+    Repaint();
+}
+
+void CView2DView::PrintPreview(QPrinter& printer)
+{
+    if (!m_pDoc)
+        return;
+    printer.setDocName(Caption());
+    PreviewPlanView(printer, Source(), m_shell.App().m_rcMargins, this);
+    Repaint();
+}
+
+void CView2DView::CopyBitmap()
+{
+    if (!m_bPictureValid || m_picture.size() != size())
+        RenderPicture();
+    qb::CopyBitmap(m_picture);
+}
+
+void CView2DView::CopyPicture()
+{
+    if (!m_pDoc)
+        return;
+    qb::CopyPicture(Source());
+    Repaint();
 }
 
 void CView2DView::Repaint()

@@ -6,12 +6,15 @@
 #include <QImage>
 #include <QWidget>
 
+class QPrinter;
+
 #include <functional>
 #include <optional>
 
 namespace qb {
 
 class CMainFrame;
+struct PlanSource;
 class CShellApp;
 class CTessimDoc;
 
@@ -38,6 +41,13 @@ public:
     // The caption: "２次元等高線-" and the document's title.
     QString Caption() const;
 
+    // The view's commands: printing and the preview on the shared printer,
+    // the client area as a bitmap and the 1600 x 1200 picture on the clipboard.
+    void Print(QPrinter& printer);
+    void PrintPreview(QPrinter& printer);
+    void CopyBitmap();
+    void CopyPicture();
+
     // Called once after the first complete paint (used to time the start).
     void SetFirstPaintHook(std::function<void()> hook) { m_firstPaint = std::move(hook); }
 
@@ -57,6 +67,8 @@ protected:
 
 private:
     void RenderPicture();
+    // What printing and copying draw: this view's engine and names.
+    PlanSource Source();
     // Runs an engine operation that draws into the kept picture.
     void DrawOnPicture(const std::function<void(IDrawContext&)>& draw);
     void ShowRangeMenu(const QPoint& at);
