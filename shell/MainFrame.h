@@ -98,6 +98,8 @@ private:
     void RunFolderSettings();
     void RunLabelDialog(int id);
     void RunViewCommand(int id);
+    void RunHeightScale();
+    void Choose2DMethod();
     void RedrawAllViews();
     void ArrangeIcons();
     bool IsMoveCommandEnabled(int direction) const;

@@ -16,6 +16,7 @@
 #include "shell/dialogs/MapInfoDlg.h"
 #include "shell/dialogs/SelectFontDlg.h"
 #include "shell/dialogs/SelectLevelDlg.h"
+#include "shell/settings/SettingsCommands.h"
 
 #include <QFileDialog>
 #include <QPageSetupDialog>
@@ -66,6 +67,11 @@ void CMainFrame::OnCommand(int id)
     case cmd::kCopyBitmap:
     case cmd::kCopyPicture: RunViewCommand(id); break;
     case cmd::kPrintSetup: QPageSetupDialog(m_pPrinter.get(), this).exec(); break;
+    case cmd::kMargins: RunMarginCommand(m_shell.App(), m_shell.Messages(), this); break;
+    case cmd::kDataDrive: RunDataDriveCommand(m_shell.App(), this); break;
+    case cmd::kHeightScale: RunHeightScale(); break;
+    case cmd::k2DMethod: Choose2DMethod(); break;
+    case cmd::kAbout: ShowAboutBox(this); break;
     case cmd::kHelp: ShowHelpContext(CurrentHelpContext()); break;
     case cmd::kContextHelp: m_pContextHelp->Begin(); break;
     case cmd::kHelpIndex: ShowHelpContext(0); break;
@@ -90,7 +96,13 @@ bool CMainFrame::IsCommandEnabled(int id) const
     case cmd::kHelpIndex:
         return true;
     case cmd::kPrintSetup:
+    case cmd::kMargins:
+    case cmd::kDataDrive:
+    case cmd::kHeightScale:
+    case cmd::kAbout:
         return true;
+    case cmd::k2DMethod:
+        return m_p2DView != nullptr;
     case cmd::kFileClose:
     case cmd::kMapInfo:
         return ActiveDocument() != nullptr;
@@ -209,6 +221,25 @@ void CMainFrame::RunViewCommand(int id)
     case cmd::kCopyPicture: view->CopyPicture(); break;
     default: break;
     }
+}
+
+// The height exaggeration; the views that use it draw again.
+void CMainFrame::RunHeightScale()
+{
+    if (RunHeightScaleCommand(m_shell.App(), m_shell.Messages(), this) && m_shell.Documents().HasDocument())
+        RedrawAllViews();
+}
+
+// Contour lines or colour bands for the current 2-D view.
+void CMainFrame::Choose2DMethod()
+{
+    if (!m_p2DView)
+        return;
+    int method = m_p2DView->Viewer().m_nMethod;
+    if (!Run2DMethodDialog(method, this))
+        return;
+    m_p2DView->Viewer().m_nMethod = method;
+    m_p2DView->Repaint();
 }
 
 // The label fonts or the display levels; every view then draws its labels anew.
