@@ -186,6 +186,9 @@ void CMainFrame::ReopenMovedArea(int direction, const GridRange& shifted, int co
         m_shell.Messages().ShowMessage(kFileNotFoundMessage);
         return;
     }
+    const CAreaRecords previousArea = app.m_area;
+    const int previousMode = app.m_nOpenMode;
+    const int previousSource = app.m_nSourceKind;
     m_moveRecord = move->areas;
     m_moveRange = move->range;
     app.m_area = m_moveRecord;
@@ -193,8 +196,14 @@ void CMainFrame::ReopenMovedArea(int direction, const GridRange& shifted, int co
     app.m_nMapKind = meshSetting;
     if (textMesh && singleFile)
         app.m_nSourceKind = 0;
-    m_shell.Documents().OpenDocumentFile(app.m_area.base.BaseFile(), m_moveRange);
+    const bool opened = m_shell.Documents().OpenDocumentFile(app.m_area.base.BaseFile(), m_moveRange) != nullptr;
     app.m_nMapKind = mapKind;
+    // The user kept the document at the save question: its area stays the application's.
+    if (!opened && m_shell.Documents().Owns(&doc)) {
+        app.m_area = previousArea;
+        app.m_nOpenMode = previousMode;
+        app.m_nSourceKind = previousSource;
+    }
     m_moveRange.reset();
 }
 

@@ -34,6 +34,8 @@ CHelpWindow::CHelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     InitHelpResources();
     setWindowTitle(QStringLiteral("Quarrenby ヘルプ"));
+    // An open help window does not keep the program running once the main window closes.
+    setAttribute(Qt::WA_QuitOnClose, false);
     resize(760, 640);
 
     auto* buttons = new QHBoxLayout;

@@ -129,6 +129,16 @@ void CSaveQuestionTest::CancelKeepsTheAreaNoForgetsTheNameYesSavesIt()
     QCOMPARE(session.Shell().Documents().Documents().size(), std::size_t(1));
     QVERIFY(doc->IsModified());
 
+    // A move past the edge asks too; kept, the area stays the one shown, so
+    // that the next move starts from it.
+    const std::string base = session.Shell().App().m_area.base.BaseFile();
+    messages.QueueAnswer(MessageResult::Cancel);
+    session.Frame().OnCommand(cmd::kMoveEast);
+    QCOMPARE(messages.Messages().size(), std::size_t(2));
+    QCOMPARE(session.View(), view);
+    QCOMPARE(session.Shell().App().m_area.base.BaseFile(), base);
+    QCOMPARE(session.Shell().App().m_nOpenMode, 2);
+
     messages.QueueAnswer(MessageResult::No);
     session.Frame().OnCommand(cmd::kFileClose);
     QVERIFY(!session.Shell().Documents().HasDocument());
