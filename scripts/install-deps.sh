@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-svg-dev fonts-noto-cjk
+  qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-noto-cjk
   libzip-dev libfast-float-dev
   libgtest-dev libgmock-dev libbenchmark-dev libexpat1-dev
   gdal-bin python3-gdal libgdal-dev python3-lxml

@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QTimer>
 
 #include <cstdio>
@@ -63,6 +65,11 @@ int main(int argc, char** argv)
     QElapsedTimer clock;
     clock.start();
     QApplication application(argc, argv);
+    // Every text of the program is Japanese; Qt's own dialogs (files,
+    // printing, fonts, colours) speak it too.
+    QTranslator qtTexts;
+    if (qtTexts.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
     QString error;
     std::optional<qb::ShellOptions> options = qb::ParseShellArguments(QApplication::arguments(), error);
     if (!options) {
