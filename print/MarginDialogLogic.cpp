@@ -4,7 +4,6 @@
 #include "platform/SettingsStore.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
 namespace qb {
@@ -12,41 +11,11 @@ namespace {
 
 constexpr double kCentimetresPerInch = 2.54;
 
-// "%.15g": up to 15 significant digits, no trailing zeros.
-std::string FormatGeneral(double value)
-{
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
-    return result.ec == std::errc() ? std::string(buffer, result.ptr) : std::string("0");
-}
-
-bool IsBlank(char c)
-{
-    return c == ' ' || (c >= '\t' && c <= '\r');
-}
-
-// The number a whole text spells, blanks around it allowed; none for
-// anything else, an infinity or a NaN.
+// The number a whole text spells; an infinity or a NaN is no margin.
 std::optional<double> ParseNumber(std::string_view text)
 {
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    if (text.size() > 1 && text[0] == '+' && text[1] != '-')
-        text.remove_prefix(1);
-    double value = 0.0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size() || !std::isfinite(value))
-        return std::nullopt;
-    return value;
-}
-
-std::string RangeMessage()
-{
-    std::string text(kMarginRangeMessage);
-    text.replace(text.find("%1"), 2, FormatGeneral(0.0));
-    return text.replace(text.find("%2"), 2, FormatGeneral(kMaxMarginInUnit));
+    const std::optional<double> value = ParseWholeNumber(text);
+    return value && std::isfinite(*value) ? value : std::nullopt;
 }
 
 } // namespace
@@ -104,7 +73,7 @@ bool CSetMarginLogic::Ok()
         if (!value)
             return Refuse(edit.side, kNotANumberMessage);
         if (!(*value >= 0.0 && *value <= kMaxMarginInUnit))
-            return Refuse(edit.side, RangeMessage());
+            return Refuse(edit.side, NumberRangeMessage(0.0, kMaxMarginInUnit));
     }
     return true;
 }

@@ -27,8 +27,6 @@ inline constexpr std::array<MarginEdit, 4> kMarginEdits = {{
     {kBottomMargin, "下(&B)"},
 }};
 
-inline constexpr std::string_view kNotANumberMessage = "数字を入力してください。";
-inline constexpr std::string_view kMarginRangeMessage = "%1 から %2 までの数字を入力してください。";
 inline constexpr double kMaxMarginInUnit = 5.0;
 
 // The margin dialog without its window. It takes and returns the margins

@@ -94,7 +94,7 @@ void CMainFrame::OnChildActivated(CChildFrame* frame)
         m_p2DView = frame->View();
         if (m_nMenuId != cmd::kMenu2D)
             BuildMenuBar(cmd::kMenu2D);
-        setWindowTitle(ToQString("Quarrenby - ") + frame->View()->Caption().mid(ToQString(kCaption2D).size()));
+        setWindowTitle(QStringLiteral("Quarrenby - ") + frame->View()->Title());
     } else if (m_pMdi && m_pMdi->subWindowList().isEmpty()) {
         BuildMenuBar(cmd::kMenuNoDocument);
         setWindowTitle(QStringLiteral("Quarrenby"));
@@ -169,7 +169,7 @@ void CMainFrame::ReopenMovedArea(int direction, const GridRange& shifted, int co
     CTessimDoc& doc = *m_p2DView->Document();
     CTessimApp& app = m_shell.App();
     const int fileType = doc.Grid().m_nFileType;
-    const bool singleFile = doc.TileList().empty();
+    const bool singleFile = !doc.Grid().m_bJoined;
     const CAreaRecords current = singleFile ? SingleFileArea(doc.PathName()) : app.m_area;
     const std::optional<AreaMove> move = MoveAreaPast(current, direction, shifted, cols, rows);
     if (!move) {

@@ -57,10 +57,14 @@ void CView2DView::AttachGrid(const std::optional<GridRange>& restore)
     Repaint();
 }
 
+QString CView2DView::Title() const
+{
+    return m_pDoc ? QFileInfo(QString::fromStdString(m_pDoc->PathName())).fileName() : QString();
+}
+
 QString CView2DView::Caption() const
 {
-    const QString title = m_pDoc ? QFileInfo(QString::fromStdString(m_pDoc->PathName())).fileName() : QString();
-    return ToQString(kCaption2D) + title;
+    return ToQString(kCaption2D) + Title();
 }
 
 void CView2DView::RenderPicture()

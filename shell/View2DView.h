@@ -38,7 +38,8 @@ public:
     CViewer2D& Viewer() { return m_viewer; }
     // The picture as last painted (the client area).
     const QImage& Picture() const { return m_picture; }
-    // The caption: "２次元等高線-" and the document's title.
+    // The document's title (its file name) and the caption: "２次元等高線-" and the title.
+    QString Title() const;
     QString Caption() const;
 
     // The view's commands: printing and the preview on the shared printer,

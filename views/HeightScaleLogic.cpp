@@ -1,48 +1,11 @@
 #include "views/HeightScaleLogic.h"
 
-#include <charconv>
-#include <optional>
+#include "places/NumberText.h"
 
 namespace qb {
 namespace {
 
 constexpr double kFixedFactors[kFreeHeightScale] = {0.5, 1.0, 1.5, 2.0};
-constexpr std::string_view kBlanks = " \t\n\v\f\r";
-
-// Up to 15 significant digits without trailing zeros ("%.15g"), the form a
-// dialog shows a double in.
-std::string ShortestText(double value)
-{
-    char buffer[64];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
-    return error == std::errc() ? std::string(buffer, end) : std::string("0");
-}
-
-// The number that the whole text spells, blanks around it allowed.
-std::optional<double> WholeNumber(std::string_view text)
-{
-    const std::size_t first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos)
-        return std::nullopt;
-    text = text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-    if (text.front() == '+') {
-        text.remove_prefix(1);
-        if (text.starts_with('-'))
-            return std::nullopt;
-    }
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
-}
-
-std::string RangeMessage()
-{
-    std::string text(kHeightScaleRangeMessage);
-    text.replace(text.find("%1"), 2, ShortestText(kMinFreeHeightScale));
-    return text.replace(text.find("%2"), 2, ShortestText(kMaxFreeHeightScale));
-}
 
 bool IsChoice(int index)
 {
@@ -52,7 +15,7 @@ bool IsChoice(int index)
 } // namespace
 
 CHightTimeLogic::CHightTimeLogic(IMessageSink& messages, int index, double factor)
-    : m_messages(messages), m_nChoice(IsChoice(index) ? index : 1), m_strText(ShortestText(factor)),
+    : m_messages(messages), m_nChoice(IsChoice(index) ? index : 1), m_strText(FormatGeneral(factor)),
       m_dFactor(factor)
 {
 }
@@ -77,11 +40,11 @@ bool CHightTimeLogic::Ok()
         m_dFactor = kFixedFactors[m_nChoice];
         return true;
     }
-    const std::optional<double> value = WholeNumber(m_strText);
+    const std::optional<double> value = ParseWholeNumber(m_strText);
     if (!value)
-        return Refuse(kHeightScaleNotANumberMessage);
+        return Refuse(kNotANumberMessage);
     if (!(*value >= kMinFreeHeightScale && *value <= kMaxFreeHeightScale))
-        return Refuse(RangeMessage());
+        return Refuse(NumberRangeMessage(kMinFreeHeightScale, kMaxFreeHeightScale));
     m_dFactor = *value;
     return true;
 }

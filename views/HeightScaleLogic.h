@@ -16,9 +16,6 @@ inline constexpr int kFreeHeightScale = 4;
 inline constexpr double kMinFreeHeightScale = 0.1;
 inline constexpr double kMaxFreeHeightScale = 10.0;
 
-inline constexpr std::string_view kHeightScaleNotANumberMessage = "数字を入力してください。";
-inline constexpr std::string_view kHeightScaleRangeMessage = "%1 から %2 までの数字を入力してください。";
-
 // The height-exaggeration dialog without its window: five choices, the
 // last of which ("任意の倍率") takes its factor from an edit that is
 // enabled only while that choice is made. The window shows Choice() and
