@@ -1,7 +1,6 @@
 #include "app/AreaMove.h"
 
 #include "terrain/MeshNaming.h"
-#include "views/Viewer2D.h"
 
 #include <algorithm>
 

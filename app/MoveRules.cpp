@@ -1,14 +1,13 @@
 #include "app/MoveRules.h"
 
 #include "app/CommandIds.h"
-#include "views/Viewer2D.h"
 
 #include <algorithm>
 
 namespace qb {
 namespace {
 
-// Directions are the 2-D engine's MoveDirection values (qb::kMoveEast ...),
+// Directions are MoveDirection values (qb::kMoveEast ...),
 // not the command ids of the same names in qb::cmd.
 
 bool ShowsEdge(const ViewExtent& view, int direction)

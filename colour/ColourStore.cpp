@@ -2,7 +2,7 @@
 
 #include "colour/PresetSchemes.h"
 #include "colour/UserColorScheme.h"
-#include "places/NumberText.h"
+#include "platform/NumberText.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "colour/CustomColours.h"
 
 #include "colour/ColourStore.h"
-#include "places/NumberText.h"
+#include "platform/NumberText.h"
 
 #include <cstdint>
 #include <string>

@@ -1,6 +1,6 @@
 #include "places/InputName.h"
 
-#include "places/NumberText.h"
+#include "platform/NumberText.h"
 #include "platform/Cp932.h"
 #include "platform/MessageSink.h"
 

@@ -1,6 +1,6 @@
 #include "places/PlaceFileFormat.h"
 
-#include "places/NumberText.h"
+#include "platform/NumberText.h"
 #include "places/PlaceKinds.h"
 #include "platform/SettingsStore.h"
 #include "terrain/TextMeshFormat.h"

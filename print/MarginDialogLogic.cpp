@@ -1,6 +1,6 @@
 #include "print/MarginDialogLogic.h"
 
-#include "places/NumberText.h"
+#include "platform/NumberText.h"
 #include "platform/SettingsStore.h"
 
 #include <algorithm>

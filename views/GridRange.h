@@ -18,4 +18,7 @@ struct GridPoint {
     bool operator==(const GridPoint&) const = default;
 };
 
+// The directions a view's range moves in: east, west, north, south.
+enum MoveDirection { kMoveEast = 1, kMoveWest = 2, kMoveNorth = 3, kMoveSouth = 4 };
+
 } // namespace qb

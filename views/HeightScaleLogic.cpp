@@ -1,6 +1,6 @@
 #include "views/HeightScaleLogic.h"
 
-#include "places/NumberText.h"
+#include "platform/NumberText.h"
 
 namespace qb {
 namespace {

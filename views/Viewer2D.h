@@ -27,9 +27,6 @@ inline constexpr Colour kSeaBlue = Rgb(0, 0, 255);
 // Indices of the prepared pens after the eight band pens.
 enum PreparedPen { kPenBrown = 8, kPenBlack = 9, kPenBlue = 10, kPenGreen = 11, kPreparedPenCount = 12 };
 
-// Directions of MoveRange.
-enum MoveDirection { kMoveEast = 1, kMoveWest = 2, kMoveNorth = 3, kMoveSouth = 4 };
-
 // Phases of the rubber band.
 enum ZoomPhase { kZoomBegin = 0, kZoomMove = 1, kZoomEnd = 2 };
 

@@ -1,4 +1,4 @@
-#include "places/NumberText.h"
+#include "platform/NumberText.h"
 
 #include <charconv>
 
