@@ -1,25 +1,30 @@
 #include "shell/ChildFrame.h"
 
+#include "shell/3DView.h"
 #include "shell/MainFrame.h"
-#include "shell/View2DView.h"
 
 #include <QCloseEvent>
-#include <QIcon>
 #include <QPointer>
 #include <QTimer>
 
 namespace qb {
 
-CChildFrame::CChildFrame(CMainFrame& mainFrame, CView2DView* view) : m_mainFrame(mainFrame), m_pView(view)
+CChildFrame::CChildFrame(CMainFrame& mainFrame, C3DView* view, const QIcon& icon)
+    : m_mainFrame(mainFrame), m_pView(view)
 {
     setWidget(view);
-    setWindowIcon(QIcon(QStringLiteral(":/icons/view/131.svg")));
+    setWindowIcon(icon);
     setAttribute(Qt::WA_DeleteOnClose);
 }
 
 CTessimDoc* CChildFrame::Document() const
 {
     return m_pView ? m_pView->Document() : nullptr;
+}
+
+int CChildFrame::HelpContext() const
+{
+    return TemplateInfoOf(m_pView->Kind()).HelpContext();
 }
 
 void CChildFrame::Dismiss()
@@ -32,7 +37,8 @@ void CChildFrame::Dismiss()
 
 void CChildFrame::closeEvent(QCloseEvent* event)
 {
-    if (m_bDismissed || !Document()) {
+    // Another view still shows the document: only this view goes.
+    if (m_bDismissed || !Document() || m_mainFrame.ViewsOf(*Document()).size() > 1) {
         QMdiSubWindow::closeEvent(event);
         return;
     }

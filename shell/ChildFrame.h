@@ -3,9 +3,9 @@
 
 namespace qb {
 
+class C3DView;
 class CMainFrame;
 class CTessimDoc;
-class CView2DView;
 
 // The frame of one view inside the main window. Activating it makes its view
 // the main frame's view of that kind; closing the last view of a document
@@ -13,10 +13,12 @@ class CView2DView;
 class CChildFrame final : public QMdiSubWindow {
     Q_OBJECT
 public:
-    CChildFrame(CMainFrame& mainFrame, CView2DView* view);
+    CChildFrame(CMainFrame& mainFrame, C3DView* view, const QIcon& icon);
 
-    CView2DView* View() const { return m_pView; }
+    C3DView* View() const { return m_pView; }
     CTessimDoc* Document() const;
+    // The help context of the frame: that of its view's kind.
+    int HelpContext() const;
     // Closes the frame without asking the document anything.
     void Dismiss();
 
@@ -25,7 +27,7 @@ protected:
 
 private:
     CMainFrame& m_mainFrame;
-    CView2DView* m_pView;
+    C3DView* m_pView;
     bool m_bDismissed = false;
 };
 

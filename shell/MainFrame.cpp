@@ -43,7 +43,7 @@ QString ToolbarIconPath(int id)
 
 } // namespace
 
-CMainFrame::CMainFrame(CShellApp& shell) : m_shell(shell)
+CMainFrame::CMainFrame(CShellApp& shell) : m_shell(shell), m_moveReopen(shell.App(), shell.Documents())
 {
     setWindowTitle(ToQString(kAppTitle));
     setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));

@@ -1,6 +1,7 @@
 #pragma once
-#include "shell/DocumentManager.h"
-#include "terrain/AreaRecord.h"
+#include "app/DocumentManager.h"
+#include "app/MovedAreaReopen.h"
+#include "app/ViewTemplates.h"
 #include "views/GridRange.h"
 
 #include <QMainWindow>
@@ -21,8 +22,10 @@ class QToolBar;
 
 namespace qb {
 
+class C3DView;
 class CChildFrame;
 class CContextHelpMode;
+class CDocTemplate;
 class CShellApp;
 class CView2DView;
 
@@ -52,20 +55,30 @@ public:
 
     // The current 2-D view, or none.
     CView2DView* View2D() const { return m_p2DView; }
-    // Every 2-D view of the open documents, at most ten.
-    std::vector<CView2DView*> Views() const;
+    // The current view of a kind, or none.
+    C3DView* ViewOf(ViewKind kind) const;
+    // Every view of the open documents, at most ten, and those of one document.
+    std::vector<C3DView*> Views() const;
+    std::vector<C3DView*> ViewsOf(const CTessimDoc& doc) const;
+    CChildFrame* FrameOf(const C3DView* view) const;
     QMdiArea* MdiArea() const { return m_pMdi; }
     // The menu resource shown now: 128 without a view, else the active view's.
     int ActiveMenuId() const { return m_nMenuId; }
 
     // Called by the child frames and views as they come and go.
     void OnChildActivated(CChildFrame* frame);
-    void OnViewDestroyed(CView2DView* view);
+    void OnViewDestroyed(C3DView* view);
     // A frame's close: its document closes after the save question.
     void CloseDocumentOf(CChildFrame& frame);
     // The views of a document changed: every view of it draws again.
     void RedrawViewsOf(const CTessimDoc& doc);
 
+    // A range chosen in the 2-D view goes to the map view, which passes it
+    // on, or else to the rendering view.
+    void PassOnRange(const GridRange& range);
+    // The show command of a view kind: brings up the current document's
+    // view of that kind, showing the range of another view.
+    void ShowViewKind(ViewKind kind);
     // The move command: moves the views' ranges or re-opens the moved area.
     void MoveArea(int direction);
     void TileWindows();
@@ -94,7 +107,6 @@ private:
     void CloseActiveDocument();
     void SavePlaces();
     void ShowMapInfo();
-    void Show2DView();
     void RunFolderSettings();
     void RunLabelDialog(int id);
     void RunViewCommand(int id);
@@ -103,9 +115,18 @@ private:
     void RedrawAllViews();
     void ArrangeIcons();
     bool IsMoveCommandEnabled(int direction) const;
-    void ReopenMovedArea(int direction, const GridRange& shifted, int cols, int rows);
+    bool IsShowCommandEnabled(ViewKind kind) const;
+    // The views the move command moves, in the order it moves them.
+    std::vector<C3DView*> MovingViews() const;
+    // A new frame of the template's kind for the document, modelled on
+    // `model` (maximised when it is); null when no view could be made.
+    CChildFrame* CreateFrame(const CDocTemplate& docTemplate, CTessimDoc& doc, const std::optional<GridRange>& restore,
+                             const QMdiSubWindow* model);
+    void SetViewOf(C3DView* view);
+    bool TileThreeFrames(const QSize& client);
+    // The view of the menu shown now: the one last activated.
+    C3DView* CurrentView() const;
     CTessimDoc* ActiveDocument() const;
-    CChildFrame* FrameOf(const CView2DView* view) const;
 
     CShellApp& m_shell;
     QMdiArea* m_pMdi = nullptr;
@@ -116,11 +137,12 @@ private:
     std::map<int, QAction*> m_actions;
     std::vector<QAction*> m_recentActions;
     int m_nMenuId = 128;
+    // The current view of each kind.
     CView2DView* m_p2DView = nullptr;
-    // The area and range a move past the grid's edge re-opens; the flag is
-    // set only while such a re-open is under way.
-    CAreaRecords m_moveRecord;
-    std::optional<GridRange> m_moveRange;
+    C3DView* m_pMapView = nullptr;
+    C3DView* m_pRenderView = nullptr;
+    // The move record, and the range a move past the grid's edge shows in the re-opened area.
+    CMovedAreaReopen m_moveReopen;
     CContextHelpMode* m_pContextHelp = nullptr;
     // The printer every print job and the printer set-up share.
     std::unique_ptr<QPrinter> m_pPrinter;

@@ -50,7 +50,9 @@ void CMainFrame::OnCommand(int id)
     case cmd::kAppExit: close(); break;
     case cmd::kViewToolbar: m_pToolBar->setVisible(!m_pToolBar->isVisible()); break;
     case cmd::kViewStatusBar: statusBar()->setVisible(!statusBar()->isVisible()); break;
-    case cmd::kShow2D: Show2DView(); break;
+    case cmd::kShow2D:
+    case cmd::kShowMap:
+    case cmd::kShowRender: ShowViewKind(*ViewKindOfShowCommand(id)); break;
     case cmd::kMoveEast:
     case cmd::kMoveWest:
     case cmd::kMoveNorth:
@@ -108,13 +110,16 @@ bool CMainFrame::IsCommandEnabled(int id) const
         return ActiveDocument() != nullptr;
     case cmd::kFilePrint:
     case cmd::kPrintPreview:
-    case cmd::kCopyBitmap:
     case cmd::kCopyPicture:
         return m_p2DView != nullptr;
+    case cmd::kCopyBitmap:
+        return CurrentView() != nullptr;
     case cmd::kSavePlaces:
         return app.m_pCurrentDoc != nullptr;
     case cmd::kShow2D:
-        return m_p2DView == nullptr;
+    case cmd::kShowMap:
+    case cmd::kShowRender:
+        return IsShowCommandEnabled(*ViewKindOfShowCommand(id));
     case cmd::kMoveEast:
     case cmd::kMoveWest:
     case cmd::kMoveNorth:
@@ -134,9 +139,9 @@ bool CMainFrame::IsCommandEnabled(int id) const
 bool CMainFrame::IsMoveCommandEnabled(int direction) const
 {
     std::vector<ViewExtent> extents;
-    for (CView2DView* view : Views()) {
-        if (const CHeightGrid* grid = view->Viewer().Grid())
-            extents.push_back({view->Viewer().GetRange(), grid->m_nCols, grid->m_nRows});
+    for (const C3DView* view : Views()) {
+        if (const std::optional<ViewExtent> extent = view->Extent())
+            extents.push_back(*extent);
     }
     const CTessimDoc* doc = m_shell.App().m_pCurrentDoc;
     return IsMoveEnabled(direction, extents, doc != nullptr, doc && doc->Grid().IsSingleTileFile());
@@ -158,7 +163,6 @@ void CMainFrame::OpenFile()
         return;
     const std::string path = dialog.selectedFiles().first().toStdString();
     StoreOpenFileChoice(app, path, static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1);
-    m_moveRange.reset();
     m_shell.Documents().OpenDocumentFile(path);
 }
 
@@ -184,7 +188,6 @@ void CMainFrame::OpenRecentFile(int index)
 void CMainFrame::OpenByPath(const std::string& path)
 {
     m_shell.App().m_nOpenMode = 0;
-    m_moveRange.reset();
     m_shell.Documents().OpenDocumentFile(path);
     BuildMenuBar(m_nMenuId);
     UpdateCommandStates();
@@ -208,16 +211,20 @@ void CMainFrame::ShowMapInfo()
         CMapInfoDlg(doc->MapInfo(), this).exec();
 }
 
-// The commands of the 2-D view.
+// Copy as bitmap copies the current view; the other commands are the 2-D view's.
 void CMainFrame::RunViewCommand(int id)
 {
+    if (id == cmd::kCopyBitmap) {
+        if (C3DView* view = CurrentView())
+            view->CopyBitmap();
+        return;
+    }
     CView2DView* view = m_p2DView;
     if (!view)
         return;
     switch (id) {
     case cmd::kFilePrint: view->Print(*m_pPrinter); break;
     case cmd::kPrintPreview: view->PrintPreview(*m_pPrinter); break;
-    case cmd::kCopyBitmap: view->CopyBitmap(); break;
     case cmd::kCopyPicture: view->CopyPicture(); break;
     default: break;
     }

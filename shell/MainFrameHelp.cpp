@@ -23,13 +23,13 @@ int CommandOf(const QAction* action)
     return ok ? id : cmd::kRecentFile;
 }
 
-bool IsInsideChildFrame(const QWidget* widget)
+const CChildFrame* FrameContaining(const QWidget* widget)
 {
     for (; widget; widget = widget->parentWidget()) {
-        if (qobject_cast<const CChildFrame*>(widget))
-            return true;
+        if (const auto* frame = qobject_cast<const CChildFrame*>(widget))
+            return frame;
     }
-    return false;
+    return nullptr;
 }
 
 } // namespace
@@ -40,8 +40,8 @@ int CMainFrame::CurrentHelpContext() const
         if (const QAction* action = menu->activeAction())
             return HelpContextOfCommand(CommandOf(action));
     }
-    if (m_pMdi->activeSubWindow())
-        return HelpContextOfFrame(cmd::kMenu2D);
+    if (const auto* frame = qobject_cast<const CChildFrame*>(m_pMdi->activeSubWindow()))
+        return frame->HelpContext();
     return HelpContextOfFrame(cmd::kMenuNoDocument);
 }
 
@@ -56,7 +56,8 @@ int CMainFrame::HelpContextAt(QWidget* widget, const QPoint& globalPos) const
         return -1;
     if (auto* button = qobject_cast<QToolButton*>(widget); button && button->defaultAction())
         return HelpContextOfCommand(CommandOf(button->defaultAction()));
-    return HelpContextOfFrame(IsInsideChildFrame(widget) ? cmd::kMenu2D : cmd::kMenuNoDocument);
+    const CChildFrame* frame = FrameContaining(widget);
+    return frame ? frame->HelpContext() : HelpContextOfFrame(cmd::kMenuNoDocument);
 }
 
 } // namespace qb

@@ -1,19 +1,18 @@
 // The main window's child frames: creating and closing views, the view
-// pointers, moving the area and arranging the frames.
+// pointers, showing a view kind, passing ranges on and moving the area.
 #include "shell/MainFrame.h"
 
-#include "app/AreaMove.h"
-#include "app/AreaTiles.h"
 #include "app/CommandIds.h"
 #include "app/TessimDoc.h"
-#include "app/ViewTiling.h"
-#include "platform/qt/QtText.h"
+#include "app/ViewHandOver.h"
 #include "shell/ChildFrame.h"
+#include "shell/DocTemplate.h"
 #include "shell/ShellApp.h"
 #include "shell/View2DView.h"
-#include "terrain/AreaAssembly.h"
 
 #include <QMdiArea>
+
+#include <algorithm>
 
 namespace qb {
 namespace {
@@ -21,23 +20,58 @@ namespace {
 constexpr std::string_view kNoFileMessage = "ファイルが開かれていません";
 constexpr std::size_t kMaxViews = 10;
 
+C3DView* OfKind(const std::vector<C3DView*>& views, ViewKind kind)
+{
+    const auto found = std::find_if(views.begin(), views.end(), [kind](const C3DView* v) { return v->Kind() == kind; });
+    return found == views.end() ? nullptr : *found;
+}
+
+// What a document's view of kind `wanted` takes from its other views when it is brought up.
+std::optional<ViewHandOver> HandOverTo(ViewKind wanted, const std::vector<C3DView*>& views)
+{
+    std::vector<ViewKind> present;
+    for (const C3DView* view : views)
+        present.push_back(view->Kind());
+    const std::optional<HandOverSource> source = HandOverSourceFor(wanted, present);
+    if (!source)
+        return std::nullopt;
+    const C3DView* from = OfKind(views, source->from);
+    const std::optional<ViewExtent> extent = from->Extent();
+    if (!extent)
+        return std::nullopt;
+    return ViewHandOver{extent->range, source->withAngles ? from->Angles() : std::nullopt};
+}
+
 } // namespace
 
 bool CMainFrame::ShowNewDocument(CTessimDoc& doc, const std::optional<GridRange>& restore)
 {
-    auto* view = new CView2DView(m_shell, doc);
-    auto* frame = new CChildFrame(*this, view);
+    CChildFrame* frame = CreateFrame(m_shell.Templates().First(), doc, restore, nullptr);
+    if (!frame)
+        return false;
+    // The frame is active already unless the window system held the activation back.
+    if (m_pMdi->activeSubWindow() != frame)
+        OnChildActivated(frame);
+    return true;
+}
+
+CChildFrame* CMainFrame::CreateFrame(const CDocTemplate& docTemplate, CTessimDoc& doc,
+                                     const std::optional<GridRange>& restore, const QMdiSubWindow* model)
+{
+    const bool shownBefore = !ViewsOf(doc).empty();
+    C3DView* view = docTemplate.CreateView(m_shell, doc);
+    if (!view)
+        return nullptr;
+    auto* frame = new CChildFrame(*this, view, docTemplate.Icon());
     m_pMdi->addSubWindow(frame);
-    view->AttachGrid(restore);
+    view->OnInitialUpdate(restore, shownBefore);
     frame->setWindowTitle(view->Caption());
-    if (m_pMdi->subWindowList().size() == 1)
+    if (m_pMdi->subWindowList().size() == 1 || (model && model->isMaximized()))
         frame->showMaximized();
     else
         frame->show();
     m_pMdi->setActiveSubWindow(frame);
-    m_p2DView = view;
-    OnChildActivated(frame);
-    return true;
+    return frame;
 }
 
 void CMainFrame::CloseViewsOf(CTessimDoc& doc)
@@ -60,9 +94,34 @@ void CMainFrame::CloseDocumentOf(CChildFrame& frame)
     UpdateCommandStates();
 }
 
-std::vector<CView2DView*> CMainFrame::Views() const
+C3DView* CMainFrame::ViewOf(ViewKind kind) const
 {
-    std::vector<CView2DView*> views;
+    switch (kind) {
+    case ViewKind::TwoD: return m_p2DView;
+    case ViewKind::Map: return m_pMapView;
+    case ViewKind::Rendering: return m_pRenderView;
+    }
+    return nullptr;
+}
+
+void CMainFrame::SetViewOf(C3DView* view)
+{
+    switch (view->Kind()) {
+    case ViewKind::TwoD: m_p2DView = qobject_cast<CView2DView*>(view); break;
+    case ViewKind::Map: m_pMapView = view; break;
+    case ViewKind::Rendering: m_pRenderView = view; break;
+    }
+}
+
+C3DView* CMainFrame::CurrentView() const
+{
+    const std::optional<ViewKind> kind = ViewKindOfMenu(m_nMenuId);
+    return kind ? ViewOf(*kind) : nullptr;
+}
+
+std::vector<C3DView*> CMainFrame::Views() const
+{
+    std::vector<C3DView*> views;
     for (QMdiSubWindow* window : m_pMdi->subWindowList()) {
         auto* frame = qobject_cast<CChildFrame*>(window);
         if (frame && frame->View() && frame->Document() && views.size() < kMaxViews)
@@ -71,11 +130,18 @@ std::vector<CView2DView*> CMainFrame::Views() const
     return views;
 }
 
-CChildFrame* CMainFrame::FrameOf(const CView2DView* view) const
+std::vector<C3DView*> CMainFrame::ViewsOf(const CTessimDoc& doc) const
+{
+    std::vector<C3DView*> views = Views();
+    std::erase_if(views, [&doc](const C3DView* view) { return view->Document() != &doc; });
+    return views;
+}
+
+CChildFrame* CMainFrame::FrameOf(const C3DView* view) const
 {
     for (QMdiSubWindow* window : m_pMdi->subWindowList()) {
         auto* frame = qobject_cast<CChildFrame*>(window);
-        if (frame && frame->View() == view)
+        if (frame && view && frame->View() == view)
             return frame;
     }
     return nullptr;
@@ -85,16 +151,22 @@ CTessimDoc* CMainFrame::ActiveDocument() const
 {
     if (auto* frame = qobject_cast<CChildFrame*>(m_pMdi ? m_pMdi->activeSubWindow() : nullptr))
         return frame->Document();
-    return m_p2DView ? m_p2DView->Document() : nullptr;
+    const C3DView* view = CurrentView();
+    return view ? view->Document() : nullptr;
 }
 
+// The activated frame's view becomes the view of its kind, and its kind's
+// menu bar is shown.
 void CMainFrame::OnChildActivated(CChildFrame* frame)
 {
     if (frame && frame->View()) {
-        m_p2DView = frame->View();
-        if (m_nMenuId != cmd::kMenu2D)
-            BuildMenuBar(cmd::kMenu2D);
-        setWindowTitle(QStringLiteral("Quarrenby - ") + frame->View()->Title());
+        C3DView* view = frame->View();
+        SetViewOf(view);
+        const int menuId = TemplateInfoOf(view->Kind()).resourceId;
+        if (m_nMenuId != menuId)
+            BuildMenuBar(menuId);
+        setWindowTitle(QStringLiteral("Quarrenby - ") + view->Title());
+        view->OnActivateView();
     } else if (m_pMdi && m_pMdi->subWindowList().isEmpty()) {
         BuildMenuBar(cmd::kMenuNoDocument);
         setWindowTitle(QStringLiteral("Quarrenby"));
@@ -102,15 +174,23 @@ void CMainFrame::OnChildActivated(CChildFrame* frame)
     UpdateCommandStates();
 }
 
-void CMainFrame::OnViewDestroyed(CView2DView* view)
+void CMainFrame::OnViewDestroyed(C3DView* view)
 {
     if (m_p2DView == view)
         m_p2DView = nullptr;
+    if (m_pMapView == view)
+        m_pMapView = nullptr;
+    if (m_pRenderView == view)
+        m_pRenderView = nullptr;
     if (!m_pMdi)
         return;
+    // The frame of the view may be going too: it no longer counts as a view's frame.
     const QList<QMdiSubWindow*> windows = m_pMdi->subWindowList();
-    const bool onlyThis = windows.size() == 1 && qobject_cast<CChildFrame*>(windows.first())->View() == view;
-    if (windows.isEmpty() || onlyThis) {
+    const bool othersLeft = std::any_of(windows.begin(), windows.end(), [view](QMdiSubWindow* window) {
+        auto* frame = qobject_cast<CChildFrame*>(window);
+        return frame && frame->View() != view;
+    });
+    if (!othersLeft) {
         BuildMenuBar(cmd::kMenuNoDocument);
         setWindowTitle(QStringLiteral("Quarrenby"));
     }
@@ -119,129 +199,86 @@ void CMainFrame::OnViewDestroyed(CView2DView* view)
 
 void CMainFrame::RedrawViewsOf(const CTessimDoc& doc)
 {
-    for (CView2DView* view : Views()) {
-        if (view->Document() == &doc)
-            view->Repaint();
-    }
+    for (C3DView* view : ViewsOf(doc))
+        view->Repaint();
 }
 
 void CMainFrame::RedrawAllViews()
 {
-    for (CView2DView* view : Views())
+    for (C3DView* view : Views())
         view->Repaint();
 }
 
-void CMainFrame::Show2DView()
+void CMainFrame::PassOnRange(const GridRange& range)
 {
-    const std::vector<CView2DView*> views = Views();
-    if (views.empty()) {
+    if (C3DView* to = m_pMapView ? m_pMapView : m_pRenderView)
+        to->ShowRange(ViewHandOver{range, std::nullopt});
+}
+
+bool CMainFrame::IsShowCommandEnabled(ViewKind kind) const
+{
+    return ViewOf(kind) == nullptr && m_shell.Templates().Of(kind).CanCreateView();
+}
+
+void CMainFrame::ShowViewKind(ViewKind kind)
+{
+    CTessimDoc* doc = ActiveDocument();
+    if (Views().empty() || !doc) {
         m_shell.Messages().ShowMessage(kNoFileMessage);
         return;
     }
-    m_p2DView = views.front();
-    if (CChildFrame* frame = FrameOf(m_p2DView))
-        m_pMdi->setActiveSubWindow(frame);
+    const std::vector<C3DView*> views = ViewsOf(*doc);
+    const std::optional<ViewHandOver> handOver = HandOverTo(kind, views);
+    C3DView* existing = OfKind(views, kind);
+    CChildFrame* frame = existing ? FrameOf(existing)
+                                  : CreateFrame(m_shell.Templates().Of(kind), *doc, std::nullopt, m_pMdi->activeSubWindow());
+    // A view that could not be made leaves the view pointers as they were.
+    if (!frame)
+        return;
+    if (handOver)
+        frame->View()->ShowRange(*handOver);
+    SetViewOf(frame->View());
+    m_pMdi->setActiveSubWindow(frame);
 }
 
+std::vector<C3DView*> CMainFrame::MovingViews() const
+{
+    std::vector<C3DView*> views;
+    if (m_p2DView)
+        views.push_back(m_p2DView);
+    // The map view follows the 2-D view.
+    if (m_pMapView && m_p2DView)
+        views.push_back(m_pMapView);
+    if (m_pRenderView)
+        views.push_back(m_pRenderView);
+    return views;
+}
+
+// Every view moves one step; a view whose range leaves its grid re-opens
+// the area beyond that edge instead.
 void CMainFrame::MoveArea(int direction)
 {
-    CView2DView* view = m_p2DView;
-    if (!view || !view->Document())
-        return;
-    std::optional<GridRange> shifted;
-    int cols = 0;
-    int rows = 0;
-    const int result = view->Viewer().MoveRange(direction, [&](const GridRange& range, int c, int r) {
-        shifted = range;
-        cols = c;
-        rows = r;
-    });
-    if (result == 2 && shifted) {
-        ReopenMovedArea(direction, *shifted, cols, rows);
-        return;
-    }
-    view->Repaint();
-}
-
-// Opens the area next to the current one, showing the moved range in it.
-void CMainFrame::ReopenMovedArea(int direction, const GridRange& shifted, int cols, int rows)
-{
-    CTessimDoc& doc = *m_p2DView->Document();
-    CTessimApp& app = m_shell.App();
-    const int fileType = doc.Grid().m_nFileType;
-    const bool singleFile = !doc.Grid().m_bJoined;
-    const CAreaRecords current = singleFile ? SingleFileArea(doc.PathName()) : app.m_area;
-    const std::optional<AreaMove> move = MoveAreaPast(current, direction, shifted, cols, rows);
-    if (!move) {
-        m_shell.Messages().ShowMessage(kFileNotFoundMessage);
-        return;
-    }
-    // Text meshes are read as the data disc's are; a single one names no data source.
-    const bool textMesh = fileType == kFileMem || fileType == kFileSem;
-    const int mapKind = app.m_nMapKind;
-    const int meshSetting = textMesh ? kMeshDisc : mapKind;
-    // Re-opening closes this document first: where no tile of the moved
-    // area exists, the user keeps what they see.
-    if (!AnyAreaTileExists(AreaTilePaths(move->areas.base, meshSetting, 1, app.m_strDatabaseFolder))) {
-        m_shell.Messages().ShowMessage(kFileNotFoundMessage);
-        return;
-    }
-    const CAreaRecords previousArea = app.m_area;
-    const int previousMode = app.m_nOpenMode;
-    const int previousSource = app.m_nSourceKind;
-    m_moveRecord = move->areas;
-    m_moveRange = move->range;
-    app.m_area = m_moveRecord;
-    app.m_nOpenMode = 1;
-    app.m_nMapKind = meshSetting;
-    if (textMesh && singleFile)
-        app.m_nSourceKind = 0;
-    const bool opened = m_shell.Documents().OpenDocumentFile(app.m_area.base.BaseFile(), m_moveRange) != nullptr;
-    app.m_nMapKind = mapKind;
-    // The user kept the document at the save question: its area stays the application's.
-    if (!opened && m_shell.Documents().Owns(&doc)) {
-        app.m_area = previousArea;
-        app.m_nOpenMode = previousMode;
-        app.m_nSourceKind = previousSource;
-    }
-    m_moveRange.reset();
-}
-
-void CMainFrame::TileWindows()
-{
-    const QSize client = m_pMdi->viewport()->size();
-    std::vector<CChildFrame*> frames;
-    for (QMdiSubWindow* window : m_pMdi->subWindowList()) {
-        if (!window->isMinimized())
-            frames.push_back(qobject_cast<CChildFrame*>(window));
-    }
-    if (frames.empty())
-        return;
-    // One view of each kind is laid out by its own rule; the 2-D view is the
-    // only kind so far, so the frames share the client area evenly.
-    const bool stacked = FallbackTilingFor(client.width(), client.height()) == FallbackTiling::Horizontal;
-    const int n = static_cast<int>(frames.size());
-    for (int i = 0; i < n; ++i) {
-        CChildFrame* frame = frames[static_cast<std::size_t>(i)];
-        frame->showNormal();
-        if (stacked)
-            frame->setGeometry(0, client.height() * i / n, client.width(), client.height() / n);
-        else
-            frame->setGeometry(client.width() * i / n, 0, client.width() / n, client.height());
-    }
-}
-
-// Minimised frames in a row along the bottom of the client area.
-void CMainFrame::ArrangeIcons()
-{
-    const QSize client = m_pMdi->viewport()->size();
-    int x = 0;
-    for (QMdiSubWindow* window : m_pMdi->subWindowList()) {
-        if (!window->isMinimized())
+    for (C3DView* view : MovingViews()) {
+        CTessimDoc* doc = view->Document();
+        if (!doc)
             continue;
-        const QSize size = window->size();
-        window->move(x, client.height() - size.height());
-        x += size.width();
+        std::optional<GridRange> shifted;
+        int cols = 0;
+        int rows = 0;
+        const int result = view->MoveView(direction, [&](const GridRange& range, int c, int r) {
+            shifted = range;
+            cols = c;
+            rows = r;
+        });
+        if (result == 2 && shifted) {
+            m_moveReopen.Reopen(*doc, direction, *shifted, cols, rows);
+            return;
+        }
+        if (view == m_pMapView) {
+            if (const std::optional<ViewExtent> shown = m_p2DView->Extent())
+                view->ShowRange(ViewHandOver{shown->range, std::nullopt});
+        }
+        view->Repaint();
     }
 }
 

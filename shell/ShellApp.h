@@ -1,7 +1,8 @@
 #pragma once
+#include "app/DocumentManager.h"
 #include "app/TessimApp.h"
 #include "platform/qt/QtMessageSink.h"
-#include "shell/DocumentManager.h"
+#include "shell/DocTemplate.h"
 #include "shell/dialogs/InputNameDlg.h"
 #include "shell/dialogs/QtFolderChooser.h"
 #include "shell/dialogs/QtJobRunner.h"
@@ -58,6 +59,8 @@ public:
 
     CTessimApp& App() { return m_app; }
     CDocumentManager& Documents() { return m_documents; }
+    // The document templates of the three view kinds.
+    CDocTemplates& Templates() { return m_templates; }
     CMainFrame* MainFrame() { return m_pMainFrame.get(); }
     IMessageSink& Messages() { return *m_pMessages; }
     INameInputDialog& NameInput() { return m_nameInput; }
@@ -73,6 +76,7 @@ private:
     CTessimApp m_app;
     CQtJobRunner m_jobs;
     CDocumentManager m_documents;
+    CDocTemplates m_templates;
     CQtNameInputDialog m_nameInput;
     CQtFolderChooser m_folderChooser;
     std::unique_ptr<CMainFrame> m_pMainFrame;

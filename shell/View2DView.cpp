@@ -3,13 +3,11 @@
 #include "app/TessimDoc.h"
 #include "places/PlaceEditor.h"
 #include "platform/qt/QPainterDrawContext.h"
-#include "platform/qt/QtText.h"
 #include "shell/MainFrame.h"
 #include "shell/ShellApp.h"
 #include "shell/print/PlanClipboard.h"
 #include "shell/print/PlanPrinting.h"
 
-#include <QFileInfo>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -34,10 +32,10 @@ DrawPoint ToDrawPoint(const QPointF& p)
 } // namespace
 
 CView2DView::CView2DView(CShellApp& shell, CTessimDoc& doc, QWidget* parent)
-    : QWidget(parent), m_shell(shell), m_pDoc(&doc), m_viewer(this)
+    : C3DView(shell, doc, ViewKind::TwoD, parent), m_viewer(this)
 {
     m_viewer.m_nMethod = shell.App().Settings().GetSettingInt(kMethodSection, kMethodKey, 0);
-    m_viewer.SetLabelPlacer(&m_labels);
+    m_viewer.SetLabelPlacer(&Labels());
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(64, 48);
@@ -45,26 +43,38 @@ CView2DView::CView2DView(CShellApp& shell, CTessimDoc& doc, QWidget* parent)
 
 CView2DView::~CView2DView()
 {
-    m_shell.App().Settings().WriteSettingInt(kMethodSection, kMethodKey, m_viewer.m_nMethod);
-    if (CMainFrame* frame = m_shell.MainFrame())
-        frame->OnViewDestroyed(this);
-}
-
-void CView2DView::AttachGrid(const std::optional<GridRange>& restore)
-{
-    if (m_pDoc)
-        m_viewer.Attach(m_pDoc->Grid(), restore, false);
-    Repaint();
-}
-
-QString CView2DView::Title() const
-{
-    return m_pDoc ? QFileInfo(QString::fromStdString(m_pDoc->PathName())).fileName() : QString();
+    Shell().App().Settings().WriteSettingInt(kMethodSection, kMethodKey, m_viewer.m_nMethod);
 }
 
 QString CView2DView::Caption() const
 {
-    return ToQString(kCaption2D) + Title();
+    return C3DView::Caption() + Title();
+}
+
+void CView2DView::OnInitialUpdate(const std::optional<GridRange>& restore, bool documentShownBefore)
+{
+    if (Document())
+        m_viewer.Attach(Document()->Grid(), restore, documentShownBefore);
+    Repaint();
+}
+
+std::optional<ViewExtent> CView2DView::Extent() const
+{
+    const CHeightGrid* grid = m_viewer.Grid();
+    if (!grid)
+        return std::nullopt;
+    return ViewExtent{m_viewer.GetRange(), grid->m_nCols, grid->m_nRows};
+}
+
+void CView2DView::ShowRange(const ViewHandOver& handOver)
+{
+    m_viewer.SetRange(handOver.range);
+    Repaint();
+}
+
+int CView2DView::MoveView(int direction, const NeighbourRequest& leave)
+{
+    return m_viewer.MoveRange(direction, leave);
 }
 
 void CView2DView::RenderPicture()
@@ -74,8 +84,8 @@ void CView2DView::RenderPicture()
     CQPainterDrawContext dc(painter);
     const DrawRect client{0, 0, width(), height()};
     dc.FillRect(client, Rgb(255, 255, 255));
-    if (m_pDoc) {
-        CPlaceTable& names = m_pDoc->Places().Display();
+    if (CTessimDoc* doc = Document()) {
+        CPlaceTable& names = doc->Places().Display();
         m_viewer.SetNames(names.Records().data(), names.Count());
         m_viewer.Draw(dc, client);
     }
@@ -87,8 +97,7 @@ void CView2DView::paintEvent(QPaintEvent*)
     if (!m_bPictureValid || m_picture.size() != size())
         RenderPicture();
     QPainter(this).drawImage(0, 0, m_picture);
-    if (QWidget* frame = parentWidget())
-        frame->setWindowTitle(Caption());
+    UpdateCaption();
     if (m_firstPaint)
         std::exchange(m_firstPaint, nullptr)();
 }
@@ -112,7 +121,7 @@ void CView2DView::DrawOnPicture(const std::function<void(IDrawContext&)>& draw)
 
 void CView2DView::mousePressEvent(QMouseEvent* event)
 {
-    if (!m_pDoc)
+    if (!Document())
         return;
     const DrawPoint point = ToDrawPoint(event->position());
     if (event->button() == Qt::LeftButton)
@@ -123,7 +132,7 @@ void CView2DView::mousePressEvent(QMouseEvent* event)
 
 void CView2DView::mouseMoveEvent(QMouseEvent* event)
 {
-    if (!m_pDoc)
+    if (!Document())
         return;
     const DrawPoint point = ToDrawPoint(event->position());
     DrawOnPicture([&](IDrawContext& dc) { m_viewer.OnMouseMove(dc, point); });
@@ -131,10 +140,9 @@ void CView2DView::mouseMoveEvent(QMouseEvent* event)
 
 void CView2DView::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (!m_pDoc || event->button() != Qt::LeftButton || !m_viewer.IsDragging())
+    if (!Document() || event->button() != Qt::LeftButton || !m_viewer.IsDragging())
         return;
-    m_ptMenu = ToDrawPoint(event->position());
-    m_menuFlags = event->modifiers();
+    StoreMenuPoint(ToDrawPoint(event->position()), event->modifiers());
     ShowRangeMenu(event->globalPosition().toPoint());
 }
 
@@ -142,12 +150,12 @@ void CView2DView::mouseReleaseEvent(QMouseEvent* event)
 void CView2DView::ShowRangeMenu(const QPoint& at)
 {
     const DrawPoint start = m_viewer.RubberBandStart();
-    const bool nearStart =
-        std::abs(m_ptMenu.x - start.x) <= kClickSlack || std::abs(m_ptMenu.y - start.y) <= kClickSlack;
+    const DrawPoint end = MenuPoint();
+    const bool nearStart = std::abs(end.x - start.x) <= kClickSlack || std::abs(end.y - start.y) <= kClickSlack;
     QMenu menu(this);
     if (nearStart) {
         connect(menu.addAction(QStringLiteral("一つ前の範囲に戻す")), &QAction::triggered, this, &CView2DView::StepBack);
-        // The rendering view that would turn around this point is not open.
+        // No rendering view here turns its camera about a point.
         menu.addAction(QStringLiteral("回転の中心にする"))->setEnabled(false);
     } else {
         connect(menu.addAction(QStringLiteral("選択範囲を拡大")), &QAction::triggered, this,
@@ -163,14 +171,20 @@ void CView2DView::ShowRangeMenu(const QPoint& at)
 
 void CView2DView::ZoomToSelection()
 {
-    DrawOnPicture([&](IDrawContext& dc) { m_viewer.OnButtonUp(dc, m_ptMenu); });
+    int changed = 0;
+    DrawOnPicture([&](IDrawContext& dc) { changed = m_viewer.OnButtonUp(dc, MenuPoint()); });
+    if (changed)
+        Shell().MainFrame()->PassOnRange(m_viewer.GetRange());
 }
 
 void CView2DView::StepBack()
 {
     m_viewer.EndDrag();
-    if (!m_viewer.PopRange())
+    if (!m_viewer.PopRange()) {
         Repaint();
+        return;
+    }
+    Shell().MainFrame()->PassOnRange(m_viewer.GetRange());
 }
 
 void CView2DView::CancelDrag()
@@ -186,16 +200,17 @@ void CView2DView::EditPlaceAt(const QPoint& at)
     float height = 0.0f;
     if (!m_viewer.PickPoint(DrawPoint{at.x(), at.y()}, col, row, height))
         return;
-    CHeightGrid& grid = m_pDoc->Grid();
-    CPlaceEditor editor(m_pDoc->Places(), grid, m_shell.NameInput(), m_shell.Messages());
+    CTessimDoc& doc = *Document();
+    CHeightGrid& grid = doc.Grid();
+    CPlaceEditor editor(doc.Places(), grid, Shell().NameInput(), Shell().Messages());
     if (editor.EditPlace(height, col * grid.m_nMeshSize, row * grid.m_nMeshSize2) != kEditNothing)
-        m_shell.MainFrame()->RedrawViewsOf(*m_pDoc);
+        Shell().MainFrame()->RedrawViewsOf(doc);
 }
 
 PlanSource CView2DView::Source()
 {
-    CPlaceTable& names = m_pDoc->Places().Display();
-    return PlanSource{m_viewer, names.Records().data(), names.Count(), g_LabelFonts, &m_labels};
+    CPlaceTable& names = Document()->Places().Display();
+    return PlanSource{m_viewer, names.Records().data(), names.Count(), g_LabelFonts, &Labels()};
 }
 
 // Printing and copying draw through this view's engine, which then keeps
@@ -203,19 +218,19 @@ PlanSource CView2DView::Source()
 // through it.
 void CView2DView::Print(QPrinter& printer)
 {
-    if (!m_pDoc)
+    if (!Document())
         return;
     printer.setDocName(Caption());
-    PrintPlanView(printer, Source(), m_shell.App().m_rcMargins, m_shell.Messages(), this);
+    Printing(printer, [&] { PrintPlanView(printer, Source(), Shell().App().m_rcMargins, Shell().Messages(), this); });
     Repaint();
 }
 
 void CView2DView::PrintPreview(QPrinter& printer)
 {
-    if (!m_pDoc)
+    if (!Document())
         return;
     printer.setDocName(Caption());
-    PreviewPlanView(printer, Source(), m_shell.App().m_rcMargins, this);
+    Printing(printer, [&] { PreviewPlanView(printer, Source(), Shell().App().m_rcMargins, this); });
     Repaint();
 }
 
@@ -228,9 +243,9 @@ void CView2DView::CopyBitmap()
 
 void CView2DView::CopyPicture()
 {
-    if (!m_pDoc)
+    if (!Document())
         return;
-    qb::CopyPicture(Source());
+    CopyingPicture([&] { qb::CopyPicture(Source()); });
     Repaint();
 }
 
@@ -257,13 +272,13 @@ void CView2DView::SetCursor(ViewCursor cursor)
 
 void CView2DView::SetStatusText(std::string_view text)
 {
-    if (CMainFrame* frame = m_shell.MainFrame())
+    if (CMainFrame* frame = Shell().MainFrame())
         frame->SetStatusText(text);
 }
 
 void CView2DView::ShowMessage(std::string_view text, MessageIcon icon)
 {
-    m_shell.Messages().ShowMessage(text, icon);
+    Shell().Messages().ShowMessage(text, icon);
 }
 
 } // namespace qb

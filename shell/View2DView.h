@@ -1,10 +1,9 @@
 #pragma once
-#include "views/LabelPlacement.h"
+#include "shell/3DView.h"
 #include "views/ViewHost.h"
 #include "views/Viewer2D.h"
 
 #include <QImage>
-#include <QWidget>
 
 class QPrinter;
 
@@ -13,40 +12,38 @@ class QPrinter;
 
 namespace qb {
 
-class CMainFrame;
 struct PlanSource;
 class CShellApp;
 class CTessimDoc;
-
-inline constexpr std::string_view kCaption2D = "２次元等高線-";
 
 // The 2-D view window: the contour or colour-band map of its document drawn
 // by a CViewer2D, rubber-band zooming with the two context menus, and the
 // name input on a right click. The picture is kept in an image so that the
 // engine's inverted marks can be drawn between paints.
-class CView2DView final : public QWidget, public IViewHost {
+class CView2DView final : public C3DView, public IViewHost {
     Q_OBJECT
 public:
     CView2DView(CShellApp& shell, CTessimDoc& doc, QWidget* parent = nullptr);
     ~CView2DView() override;
 
-    CTessimDoc* Document() const { return m_pDoc; }
-    // Forgets the document, which is about to go.
-    void Detach() { m_pDoc = nullptr; }
-    // Binds the engine to the document's grid, showing `restore` when given.
-    void AttachGrid(const std::optional<GridRange>& restore);
     CViewer2D& Viewer() { return m_viewer; }
+    const CViewer2D& Viewer() const { return m_viewer; }
     // The picture as last painted (the client area).
     const QImage& Picture() const { return m_picture; }
-    // The document's title (its file name) and the caption: "２次元等高線-" and the title.
-    QString Title() const;
-    QString Caption() const;
+    // "２次元等高線-" and the document's title.
+    QString Caption() const override;
+
+    // Binds the engine to the document's grid, showing `restore` when given.
+    void OnInitialUpdate(const std::optional<GridRange>& restore, bool documentShownBefore) override;
+    std::optional<ViewExtent> Extent() const override;
+    void ShowRange(const ViewHandOver& handOver) override;
+    int MoveView(int direction, const NeighbourRequest& leave) override;
 
     // The view's commands: printing and the preview on the shared printer,
     // the client area as a bitmap and the 1600 x 1200 picture on the clipboard.
     void Print(QPrinter& printer);
     void PrintPreview(QPrinter& printer);
-    void CopyBitmap();
+    void CopyBitmap() override;
     void CopyPicture();
 
     // Called once after the first complete paint (used to time the start).
@@ -78,14 +75,9 @@ private:
     void CancelDrag();
     void EditPlaceAt(const QPoint& point);
 
-    CShellApp& m_shell;
-    CTessimDoc* m_pDoc;
     CViewer2D m_viewer;
-    CLabelPlacement m_labels;
     QImage m_picture;
     bool m_bPictureValid = false;
-    DrawPoint m_ptMenu;            // where the left button went up
-    Qt::KeyboardModifiers m_menuFlags;
     std::function<void()> m_firstPaint;
 };
 

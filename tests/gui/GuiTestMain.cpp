@@ -37,7 +37,8 @@ int RunAll(int argc, char** argv)
         return 1;
     }
     return qb::test::RunStartTests(sample, argc, argv) + qb::test::RunViewCommandTests(sample, argc, argv) +
-           qb::test::RunSaveQuestionTests(sample, argc, argv) + qb::test::RunViewMenuTests(sample, argc, argv);
+           qb::test::RunSaveQuestionTests(sample, argc, argv) + qb::test::RunViewMenuTests(sample, argc, argv) +
+           qb::test::RunViewKindsTests(sample, argc, argv);
 }
 
 } // namespace

@@ -9,5 +9,6 @@ int RunStartTests(const GuiSample& sample, int argc, char** argv);
 int RunViewCommandTests(const GuiSample& sample, int argc, char** argv);
 int RunSaveQuestionTests(const GuiSample& sample, int argc, char** argv);
 int RunViewMenuTests(const GuiSample& sample, int argc, char** argv);
+int RunViewKindsTests(const GuiSample& sample, int argc, char** argv);
 
 } // namespace qb::test

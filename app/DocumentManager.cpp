@@ -1,4 +1,4 @@
-#include "shell/DocumentManager.h"
+#include "app/DocumentManager.h"
 
 #include "app/TessimApp.h"
 #include "app/TessimDoc.h"

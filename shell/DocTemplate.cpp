@@ -1,0 +1,31 @@
+#include "shell/DocTemplate.h"
+
+#include "shell/View2DView.h"
+
+namespace qb {
+
+CDocTemplate::CDocTemplate(ViewKind kind, ViewFactory factory)
+    : m_info(TemplateInfoOf(kind)), m_factory(std::move(factory))
+{
+}
+
+QIcon CDocTemplate::Icon() const
+{
+    return QIcon(QStringLiteral(":/icons/%1.svg").arg(QString::fromUtf8(m_info.icon.data(), m_info.icon.size())));
+}
+
+C3DView* CDocTemplate::CreateView(CShellApp& shell, CTessimDoc& doc) const
+{
+    return m_factory ? m_factory(shell, doc) : nullptr;
+}
+
+// The map view and the rendering view have no view class yet: their
+// templates make no view, so their show commands stay off.
+CDocTemplates::CDocTemplates()
+    : m_templates{CDocTemplate(ViewKind::TwoD,
+                               [](CShellApp& shell, CTessimDoc& doc) { return new CView2DView(shell, doc); }),
+                  CDocTemplate(ViewKind::Map), CDocTemplate(ViewKind::Rendering)}
+{
+}
+
+} // namespace qb

@@ -1,0 +1,277 @@
+// The three view kinds in the main window: the show commands, the view of
+// each kind and its menu, closing one view of several, tiling and moving.
+// The map view and the rendering view are test views plugged into their
+// templates as their view classes will be.
+#include "app/CommandIds.h"
+#include "app/HelpTopics.h"
+#include "app/TessimDoc.h"
+#include "app/ViewTiling.h"
+#include "shell/ChildFrame.h"
+#include "shell/MainFrame.h"
+#include "shell/View2DView.h"
+#include "shell/help/HelpPages.h"
+#include "shell/help/HelpWindow.h"
+#include "tests/gui/GuiSample.h"
+#include "tests/gui/GuiTests.h"
+#include "tests/gui/KindTestView.h"
+#include "tests/gui/ShellSession.h"
+#include "tests/gui/ViewMouse.h"
+
+#include <QMdiArea>
+#include <QPointer>
+#include <QTest>
+
+namespace qb::test {
+namespace {
+
+const GridRange kZoomed{100, 200, 899, 799};
+const GridRange kMapRange{40, 50, 1040, 700};
+const ViewAngles kMapAngles{45.0, 20.0};
+
+QString Text(const GridRange& r)
+{
+    return QStringLiteral("columns %1..%2, rows %3..%4").arg(r.colFirst).arg(r.colLast).arg(r.rowFirst).arg(r.rowLast);
+}
+
+QRect Rect(const FrameRect& r)
+{
+    return QRect(r.x, r.y, r.width, r.height);
+}
+
+} // namespace
+
+class CViewKindsTest final : public QObject {
+    Q_OBJECT
+public:
+    explicit CViewKindsTest(const GuiSample& sample) : m_sample(sample) {}
+
+private slots:
+    void init();
+    void cleanup();
+    void WithoutAViewClassTheMapAndRenderingCommandsStayOff();
+    void APluggedInViewShowsItsKindWithTheRangeOfAnother();
+    void ClosingOneOfSeveralViewsKeepsTheDocument();
+    void TilingLaysOutThreeViewsAndFallsBackWithOneMinimised();
+    void MovingMovesEveryViewInTurn();
+    void AZoomGoesToTheMapViewElseToTheRenderingView();
+
+private:
+    // Plugs in the test views and brings up the map view, then the rendering view.
+    bool ShowAllKinds();
+    CMainFrame& Frame() { return m_pSession->Frame(); }
+    CKindTestView* TestView(ViewKind kind) { return dynamic_cast<CKindTestView*>(Frame().ViewOf(kind)); }
+
+    const GuiSample& m_sample;
+    std::unique_ptr<CShellSession> m_pSession;
+};
+
+void CViewKindsTest::init()
+{
+    m_pSession = std::make_unique<CShellSession>();
+    QVERIFY(m_pSession->StartWithArea(m_sample, m_sample.database));
+}
+
+void CViewKindsTest::cleanup()
+{
+    m_pSession.reset();
+}
+
+bool CViewKindsTest::ShowAllKinds()
+{
+    PlugInKindTestViews(m_pSession->Shell());
+    Frame().OnCommand(cmd::kShowMap);
+    CKindTestView* map = TestView(ViewKind::Map);
+    if (!map)
+        return false;
+    map->range = kMapRange;
+    map->angles = kMapAngles;
+    Frame().OnCommand(cmd::kShowRender);
+    return TestView(ViewKind::Rendering) != nullptr;
+}
+
+void CViewKindsTest::WithoutAViewClassTheMapAndRenderingCommandsStayOff()
+{
+    CMainFrame& frame = Frame();
+    QVERIFY(!m_pSession->Shell().Templates().Of(ViewKind::Map).CanCreateView());
+    QVERIFY(!m_pSession->Shell().Templates().Of(ViewKind::Rendering).CanCreateView());
+    for (const int id : {cmd::kShow2D, cmd::kShowMap, cmd::kShowRender})
+        QVERIFY2(!frame.IsCommandEnabled(id), qPrintable(QString::number(id)));
+    frame.OnCommand(cmd::kShowMap);
+    frame.OnCommand(cmd::kShowRender);
+    QCOMPARE(frame.MdiArea()->subWindowList().size(), 1);
+    QVERIFY(!frame.ViewOf(ViewKind::Map) && !frame.ViewOf(ViewKind::Rendering));
+    QCOMPARE(frame.ViewOf(ViewKind::TwoD), m_pSession->View());
+    QCOMPARE(frame.ActiveMenuId(), 131);
+}
+
+void CViewKindsTest::APluggedInViewShowsItsKindWithTheRangeOfAnother()
+{
+    CMainFrame& frame = Frame();
+    CView2DView* view2D = m_pSession->View();
+    view2D->Viewer().SetRange(kZoomed);
+    PlugInKindTestViews(m_pSession->Shell());
+    QVERIFY(frame.IsCommandEnabled(cmd::kShowMap));
+    QVERIFY(frame.IsCommandEnabled(cmd::kShowRender));
+
+    // The map view takes no range; its frame carries its kind's menu, caption, icon and help.
+    frame.OnCommand(cmd::kShowMap);
+    CKindTestView* map = TestView(ViewKind::Map);
+    QVERIFY(map);
+    QCOMPARE(map->Document(), view2D->Document());
+    QCOMPARE(map->initialUpdates, 1);
+    QCOMPARE(map->activations, 1);
+    QVERIFY(map->handedOver.empty());
+    QCOMPARE(frame.ActiveMenuId(), 129);
+    QVERIFY(!frame.IsCommandEnabled(cmd::kShowMap));
+    QCOMPARE(frame.FrameOf(map)->windowTitle(), QStringLiteral("地図ビュー"));
+    QVERIFY(!frame.FrameOf(map)->windowIcon().isNull());
+    frame.OnCommand(cmd::kHelp);
+    QCOMPARE(HelpWindow().CurrentPage(), HelpPageUrl(44));
+    HelpWindow().close();
+
+    // The rendering view takes the map view's range and angles.
+    map->range = kMapRange;
+    map->angles = kMapAngles;
+    frame.OnCommand(cmd::kShowRender);
+    CKindTestView* render = TestView(ViewKind::Rendering);
+    QVERIFY(render);
+    QCOMPARE(render->handedOver.size(), std::size_t(1));
+    QCOMPARE(Text(render->handedOver[0].range), Text(kMapRange));
+    QVERIFY(render->handedOver[0].angles == kMapAngles);
+    QCOMPARE(frame.ActiveMenuId(), 133);
+    QCOMPARE(frame.View2D(), view2D);
+
+    // Each activation makes the frame's view the current one of its kind,
+    // with its menu; the copy goes to that view.
+    frame.MdiArea()->setActiveSubWindow(frame.FrameOf(view2D));
+    QCOMPARE(frame.ActiveMenuId(), 131);
+    frame.MdiArea()->setActiveSubWindow(frame.FrameOf(map));
+    QCOMPARE(frame.ActiveMenuId(), 129);
+    QCOMPARE(map->activations, 2);
+    frame.OnCommand(cmd::kCopyBitmap);
+    QCOMPARE(map->copies, 1);
+    QCOMPARE(render->copies, 0);
+}
+
+void CViewKindsTest::ClosingOneOfSeveralViewsKeepsTheDocument()
+{
+    CMainFrame& frame = Frame();
+    QVERIFY(ShowAllKinds());
+    CKindTestView* render = TestView(ViewKind::Rendering);
+    render->range = kZoomed;
+    QPointer<CView2DView> view2D = m_pSession->View();
+    CTessimDoc* doc = view2D->Document();
+    doc->Places().SetModified(true);
+    m_pSession->Messages().Clear();
+
+    frame.FrameOf(view2D)->close();
+    QTRY_VERIFY(view2D.isNull());
+    QVERIFY(m_pSession->Messages().Messages().empty());
+    QVERIFY(!frame.View2D());
+    QCOMPARE(m_pSession->Shell().Documents().Documents().size(), std::size_t(1));
+    QCOMPARE(frame.MdiArea()->subWindowList().size(), 2);
+    QVERIFY(frame.IsCommandEnabled(cmd::kShow2D));
+
+    // Brought up again, the 2-D view shows the rendering view's range.
+    frame.OnCommand(cmd::kShow2D);
+    QVERIFY(frame.View2D());
+    QCOMPARE(frame.View2D()->Document(), doc);
+    QCOMPARE(Text(frame.View2D()->Viewer().GetRange()), Text(kZoomed));
+    QCOMPARE(frame.ActiveMenuId(), 131);
+
+    // The last view of the document asks before the document goes.
+    QPointer<CKindTestView> map = TestView(ViewKind::Map);
+    frame.FrameOf(frame.View2D())->close();
+    frame.FrameOf(render)->close();
+    QTRY_VERIFY(!frame.ViewOf(ViewKind::Rendering) && !frame.View2D());
+    QCOMPARE(frame.MdiArea()->subWindowList().size(), 1);
+    QVERIFY(m_pSession->Messages().Messages().empty());
+    m_pSession->Messages().QueueAnswer(MessageResult::Cancel);
+    frame.FrameOf(map)->close();
+    QTRY_COMPARE(m_pSession->Messages().Messages().size(), std::size_t(1));
+    QVERIFY(!map.isNull());
+    QCOMPARE(frame.ViewOf(ViewKind::Map), map.data());
+    m_pSession->Messages().QueueAnswer(MessageResult::No);
+    frame.FrameOf(map)->close();
+    QTRY_VERIFY(map.isNull());
+    QVERIFY(!m_pSession->Shell().Documents().HasDocument());
+    QCOMPARE(frame.ActiveMenuId(), 128);
+}
+
+void CViewKindsTest::TilingLaysOutThreeViewsAndFallsBackWithOneMinimised()
+{
+    CMainFrame& frame = Frame();
+    QVERIFY(ShowAllKinds());
+    const QSize client = frame.MdiArea()->viewport()->size();
+    frame.OnCommand(cmd::kTile);
+    const ThreeViewLayout layout = TileThreeViews(client.width(), client.height());
+    QCOMPARE(frame.FrameOf(frame.ViewOf(ViewKind::Rendering))->geometry(), Rect(layout.render));
+    QCOMPARE(frame.FrameOf(frame.ViewOf(ViewKind::TwoD))->geometry(), Rect(layout.view2D));
+    QCOMPARE(frame.FrameOf(frame.ViewOf(ViewKind::Map))->geometry(), Rect(layout.map));
+
+    // The window system's tiling of the two frames left, side by side in a wide window.
+    QVERIFY(client.width() > client.height());
+    frame.FrameOf(frame.ViewOf(ViewKind::Map))->showMinimized();
+    frame.OnCommand(cmd::kTile);
+    const int half = client.width() / 2;
+    QCOMPARE(frame.FrameOf(frame.ViewOf(ViewKind::TwoD))->geometry(), QRect(0, 0, half, client.height()));
+    QCOMPARE(frame.FrameOf(frame.ViewOf(ViewKind::Rendering))->geometry(), QRect(half, 0, half, client.height()));
+}
+
+void CViewKindsTest::MovingMovesEveryViewInTurn()
+{
+    CMainFrame& frame = Frame();
+    CView2DView* view2D = m_pSession->View();
+    view2D->Viewer().SetRange(kZoomed);
+    QVERIFY(ShowAllKinds());
+    CKindTestView* map = TestView(ViewKind::Map);
+    CKindTestView* render = TestView(ViewKind::Rendering);
+    const std::size_t mapHandOvers = map->handedOver.size();
+    frame.OnCommand(cmd::kMoveEast);
+    const int half = (kZoomed.colLast - kZoomed.colFirst + 1) / 2;
+    const GridRange moved{kZoomed.colFirst + half, kZoomed.rowFirst, kZoomed.colLast + half, kZoomed.rowLast};
+    QCOMPARE(Text(view2D->Viewer().GetRange()), Text(moved));
+    QCOMPARE(map->moves, std::vector<int>{kMoveEast});
+    QCOMPARE(render->moves, std::vector<int>{kMoveEast});
+    // The map view follows the 2-D view.
+    QCOMPARE(map->handedOver.size(), mapHandOvers + 1);
+    QCOMPARE(Text(map->handedOver.back().range), Text(moved));
+    QVERIFY(!map->handedOver.back().angles);
+    QVERIFY(map->repaints > 0 && render->repaints > 0);
+}
+
+void CViewKindsTest::AZoomGoesToTheMapViewElseToTheRenderingView()
+{
+    CMainFrame& frame = Frame();
+    CView2DView& view2D = *m_pSession->View();
+    QVERIFY(ShowAllKinds());
+    QPointer<CKindTestView> map = TestView(ViewKind::Map);
+    CKindTestView* render = TestView(ViewKind::Rendering);
+    const std::size_t renderHandOvers = render->handedOver.size();
+    frame.MdiArea()->setActiveSubWindow(frame.FrameOf(&view2D));
+    QVERIFY(m_pSession->ShowViewAt(QSize(kPictureWidth, kPictureHeight)));
+    QCOMPARE(view2D.PlacedLabels(), view2D.Viewer().LabelsDrawn());
+    QVERIFY(view2D.PlacedLabels() > 0);
+    QCOMPARE(DragAndChoose(view2D, QPoint(100, 100), QPoint(300, 300), kZoomText).size(), 3);
+    QVERIFY(view2D.MenuPoint() == (DrawPoint{300, 300}));
+    QVERIFY(map->handedOver.size() >= 1);
+    QCOMPARE(Text(map->handedOver.back().range), Text(view2D.Viewer().GetRange()));
+    QCOMPARE(render->handedOver.size(), renderHandOvers);
+
+    // Without a map view the step back goes to the rendering view.
+    frame.FrameOf(map)->close();
+    QTRY_VERIFY(map.isNull());
+    QCOMPARE(DragAndChoose(view2D, QPoint(200, 200), QPoint(200, 200), kStepBackText).size(), 3);
+    QCOMPARE(render->handedOver.size(), renderHandOvers + 1);
+    QCOMPARE(Text(render->handedOver.back().range), Text(view2D.Viewer().GetRange()));
+}
+
+int RunViewKindsTests(const GuiSample& sample, int argc, char** argv)
+{
+    CViewKindsTest test(sample);
+    return QTest::qExec(&test, argc, argv);
+}
+
+} // namespace qb::test
+
+#include "ViewKindsTest.moc"
