@@ -82,6 +82,8 @@ public:
     static int ReadTileHeader(const std::string& path, TileHeaderBytes& header);
     static int ReadTileHeights(const std::string& path, float* scratch, std::int64_t count);
 
+    // Frees the view work buffers; with alsoHeights also the heights, their
+    // dimensions, counts and source facts.
     void FreeBuffers(bool alsoHeights);
     void AllocViewBuffers();
 
@@ -150,6 +152,7 @@ private:
     void ShowMessage(std::string_view text) const;
     void SetExtent(float south, float north, float west, float east);
     void ClearSourceFacts();
+    void ClearGrid();
     int FinishXmlHeights(const std::string& path);
     void RaiseToMinHeight();
     int PlaceTiles(const std::vector<std::string>& tiles, int across, int pass, IProgress* progress);
