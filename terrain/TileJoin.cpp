@@ -29,6 +29,16 @@ std::int64_t FileBytes(const std::string& path)
     return error ? -1 : static_cast<std::int64_t>(size);
 }
 
+// The first point of an overlay tile along one axis of the grid, from the
+// tile's corner. Corners far off the grid, and corners that give no position
+// at all, put the tile just outside it, where the copy clips every point.
+std::int64_t OverlayIndex(double position, std::int64_t tileSpan, std::int64_t gridSpan)
+{
+    if (!std::isfinite(position))
+        return gridSpan;
+    return std::llround(std::clamp(position, double(-tileSpan), double(gridSpan)));
+}
+
 bool Cancelled(IProgress* progress)
 {
     return progress && progress->IsCancelled();
@@ -175,9 +185,10 @@ void CHeightGrid::OverlayPosition(const TileHeader& tile, std::int64_t& row, std
     // placed by their own corners: the extent spans whole cells of m_nCols x
     // m_nRows points.
     if (m_fEast != m_fWest)
-        col = std::llround(double(tile.west - m_fWest) / (double(m_fEast) - m_fWest) * m_nCols);
+        col = OverlayIndex((double(tile.west) - m_fWest) / (double(m_fEast) - m_fWest) * m_nCols, m_nFileCols, m_nCols);
     if (m_fNorth != m_fSouth)
-        row = std::llround(double(m_fNorth - tile.north) / (double(m_fNorth) - m_fSouth) * m_nRows);
+        row = OverlayIndex((double(m_fNorth) - tile.north) / (double(m_fNorth) - m_fSouth) * m_nRows, m_nFileRows,
+                           m_nRows);
 }
 
 void CHeightGrid::CopyTile(const float* tile, std::int64_t firstRow, std::int64_t firstCol, bool overlay)

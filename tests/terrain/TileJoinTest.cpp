@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <limits>
 
 namespace qb {
 namespace {
@@ -109,6 +110,22 @@ TEST(TileJoin, HybridRefinesTheBaseAndLaysFinerTilesOverIt)
     EXPECT_EQ(grid.Height(2, 12), 50.0f) << "values of 0 or below leave the base heights";
     EXPECT_EQ(grid.Height(0, 0), 50.0f);
     EXPECT_EQ(grid.Height(4, 13), 50.0f);
+}
+
+TEST(TileJoin, AnOverlayTileWhoseCornersLieFarOffTheGridLaysNothingDown)
+{
+    CTempDir dir;
+    const std::string base =
+        WriteTile(dir, "base.3dm", 20, 10, 35.0, 139.0, 35.1, 139.2, 5, [](int, int) { return 50.0f; });
+    for (const float west : {-3.0e38f, 3.0e38f, std::numeric_limits<float>::infinity()}) {
+        SCOPED_TRACE(west);
+        CHeightGrid grid;
+        ASSERT_EQ(grid.JoinTiles({base}, Area(1, 1, base), nullptr, 5, 1), 1);
+        const std::string far = WriteTile(dir, "far.3dm", 4, 2, 35.08, west, 35.09, 139.08, 5,
+                                          [](int, int) { return 70.0f; });
+        ASSERT_EQ(grid.JoinTiles({far}, Area(1, 1, far), nullptr, 5, 2), 1);
+        EXPECT_EQ(grid.m_fMaxHeight, 50.0f) << "no point of the far tile is laid over the base";
+    }
 }
 
 TEST(TileJoin, CancelInTheSecondSweepFailsTheJoin)
