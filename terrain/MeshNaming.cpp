@@ -4,6 +4,8 @@
 #include "terrain/HeightGrid.h"
 
 #include <cmath>
+#include <cstdint>
+#include <cstdlib>
 #include <cstdio>
 
 namespace qb {
@@ -21,17 +23,16 @@ std::string Format(const char* format, int p1, int p2, int p3 = 0, int p4 = 0, i
     return text;
 }
 
+// A step further than this names no tile: the grid-square codes end long
+// before it, and the code arithmetic stays well inside int.
+constexpr std::int64_t kMaxNeighbourStep = std::int64_t(1) << 20;
+
 // Brings index back into 0 .. span-1, carrying whole steps into `carry`.
 void Carry(int& index, int& carry, int span)
 {
-    while (index < 0) {
-        index += span;
-        --carry;
-    }
-    while (index >= span) {
-        index -= span;
-        ++carry;
-    }
+    const int steps = (index >= 0 ? index : index - span + 1) / span;  // rounded down
+    index -= steps * span;
+    carry += steps;
 }
 
 int Digit(const std::string& text, std::size_t pos)
@@ -178,8 +179,11 @@ std::string DataSourcePath(int kind, const CellCode& cell, const std::string& da
     }
 }
 
-std::string NeighbourName(const std::string& baseName, int dx, int dy)
+std::string NeighbourName(const std::string& baseName, std::int64_t eastSteps, std::int64_t northSteps)
 {
+    if (std::llabs(eastSteps) > kMaxNeighbourStep || std::llabs(northSteps) > kMaxNeighbourStep)
+        return {};
+    const int dx = static_cast<int>(eastSteps), dy = static_cast<int>(northSteps);
     const auto slash = baseName.find_last_of("/\\");
     const std::string folder = slash == std::string::npos ? "" : baseName.substr(0, slash + 1);
     const std::string name = baseName.substr(folder.size());

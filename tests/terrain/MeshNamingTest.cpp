@@ -24,7 +24,7 @@ TEST(MeshNaming, NeighboursCarryThroughSecondaryTenthAndPrimaryCells)
 {
     struct Case {
         const char* base;
-        int dx, dy;
+        std::int64_t dx, dy;
         const char* expected;
     };
     const Case cases[] = {
@@ -46,6 +46,11 @@ TEST(MeshNaming, NeighboursCarryThroughSecondaryTenthAndPrimaryCells)
         {"/mnt/disc/Data/250m/5639.sem", 1, -1, "/mnt/disc/Data/250m/5540.sem"},
         {"/mnt/disc/Data/readme.txt", 1, 0, ""},
         {"abc.3dm", 1, 0, ""},
+        // Far steps carry whole primary cells at once; beyond a million cells there is no tile.
+        {"5339-34.3dm", -20, 0, "5337-30"},
+        {"5339-34-00.3dm", 0, 240, "5639-34-00"},
+        {"5339-34.3dm", (1 << 20) + 1, 0, ""},
+        {"/mnt/disc/Data/250m/5639.sem", 0, -(1 << 21), ""},
     };
     for (const auto& c : cases)
         EXPECT_EQ(NeighbourName(c.base, c.dx, c.dy), c.expected) << c.base << " " << c.dx << "," << c.dy;
