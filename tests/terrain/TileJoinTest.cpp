@@ -87,6 +87,32 @@ TEST(TileJoin, ACutOffTileIsLeftOutAndNamed)
                                     ": ファイルが途中で切れています: 208 バイトしかありません (20 × 10 点のタイルは 928 バイト)。"});
 }
 
+TEST(TileJoin, ACutOffTileNeverSizesTheGrid)
+{
+    CTempDir dir;
+    const std::vector<std::string> tiles = {
+        WriteTile(dir, "w.3dm", 20, 10, 35.0, 139.0, 35.1, 139.1, 10, [](int, int) { return 300.0f; }),
+        WriteTile(dir, "e.3dm", 300, 200, 35.0, 139.1, 35.1, 139.2, 10, [](int, int) { return 200.0f; }),
+    };
+    std::filesystem::resize_file(tiles[1], 128 + 20 * 4);
+    test::CRecordingMessageSink messages;
+    CHeightGrid grid(CTerrainEnv{&messages});
+    ASSERT_EQ(grid.JoinTiles(tiles, Area(2, 1, tiles[0]), nullptr, 1, 1), 1);
+    EXPECT_EQ(grid.m_nCols, 40) << "the whole tile gives the size, though the cut-off one comes last";
+    EXPECT_EQ(grid.m_nRows, 10);
+    EXPECT_EQ(grid.Height(5, 5), 300.0f);
+    ASSERT_EQ(messages.Texts().size(), 1u);
+    EXPECT_NE(messages.Texts()[0].find(tiles[1]), std::string::npos);
+
+    // With no whole tile there is nothing to join, and the cut-off ones are named.
+    messages.Clear();
+    std::filesystem::resize_file(tiles[0], 128 + 20 * 4);
+    EXPECT_EQ(grid.JoinTiles(tiles, Area(2, 1, tiles[0]), nullptr, 1, 1), 0);
+    ASSERT_EQ(messages.Texts().size(), 1u);
+    EXPECT_NE(messages.Texts()[0].find(tiles[0] + ": "), std::string::npos);
+    EXPECT_NE(messages.Texts()[0].find(tiles[1] + ": "), std::string::npos);
+}
+
 TEST(TileJoin, HybridRefinesTheBaseAndLaysFinerTilesOverIt)
 {
     CTempDir dir;
