@@ -3,6 +3,8 @@
 #include "platform/PathText.h"
 #include "terrain/HeightGrid.h"
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -11,14 +13,19 @@
 namespace qb {
 namespace {
 
+// Points far outside any grid-square code, and no number at all, give a
+// code no cell has instead of overflowing the conversion.
 int FloorInt(double value)
 {
-    return static_cast<int>(std::floor(value));
+    const double floored = std::floor(value);
+    if (std::isnan(floored))
+        return INT_MIN;
+    return static_cast<int>(std::clamp(floored, double(INT_MIN), double(INT_MAX)));
 }
 
 std::string Format(const char* format, int p1, int p2, int p3 = 0, int p4 = 0, int p5 = 0, int p6 = 0)
 {
-    char text[64];
+    char text[128];  // six numbers of eleven characters and the rest of the longest name
     std::snprintf(text, sizeof text, format, p1, p2, p3, p4, p5, p6);
     return text;
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace qb {
 namespace {
 
@@ -18,6 +20,15 @@ TEST(MeshNaming, ACornerOnCellLinesNamesItsOwnCell)
     EXPECT_EQ(TileNameFor(south, west, 1), "5339-06-00-DEM1A.3dm");
     // A corner that float rounding put just below its lines.
     EXPECT_EQ(TileNameFor(static_cast<float>(south) - 1e-6, static_cast<float>(west) - 1e-6, 10), "5339-06.3dm");
+}
+
+TEST(MeshNaming, CornersFarOutsideEveryCellNameNoRealTile)
+{
+    for (const double far : {3.0e38, -3.0e38, 1.0e300, std::nan("")}) {
+        for (const int spacing : {10, 5, 1}) {
+            EXPECT_TRUE(TileNameFor(far, -far, spacing).ends_with(".3dm")) << far << " " << spacing;
+        }
+    }
 }
 
 TEST(MeshNaming, NeighboursCarryThroughSecondaryTenthAndPrimaryCells)
