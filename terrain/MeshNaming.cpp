@@ -186,11 +186,11 @@ std::string DataSourcePath(int kind, const CellCode& cell, const std::string& da
     }
 }
 
-std::string NeighbourName(const std::string& baseName, std::int64_t eastSteps, std::int64_t northSteps)
+std::string NeighbourName(const std::string& baseName, std::int64_t dx, std::int64_t dy)
 {
-    if (std::llabs(eastSteps) > kMaxNeighbourStep || std::llabs(northSteps) > kMaxNeighbourStep)
+    if (std::llabs(dx) > kMaxNeighbourStep || std::llabs(dy) > kMaxNeighbourStep)
         return {};
-    const int dx = static_cast<int>(eastSteps), dy = static_cast<int>(northSteps);
+    const int east = static_cast<int>(dx), north = static_cast<int>(dy);
     const auto slash = baseName.find_last_of("/\\");
     const std::string folder = slash == std::string::npos ? "" : baseName.substr(0, slash + 1);
     const std::string name = baseName.substr(folder.size());
@@ -198,13 +198,13 @@ std::string NeighbourName(const std::string& baseName, std::int64_t eastSteps, s
         return {};
     const std::string ext = LowerExtension(name);
     if (ext == "mem")
-        return MemNeighbour(folder, name, dx, dy);
+        return MemNeighbour(folder, name, east, north);
     if (ext == "sem") {
         const int primary = Number(name.substr(0, 4));
-        return folder + std::to_string((primary / 100 + dy) * 100 + primary % 100 + dx) + ".sem";
+        return folder + std::to_string((primary / 100 + north) * 100 + primary % 100 + east) + ".sem";
     }
     if (ext == "3dm")
-        return TileNeighbour(name, dx, dy);
+        return TileNeighbour(name, east, north);
     return {};
 }
 

@@ -196,7 +196,8 @@ void CHeightGrid::OverlayPosition(const TileHeader& tile, std::int64_t& row, std
     // placed by their own corners: the extent spans whole cells of m_nCols x
     // m_nRows points.
     if (m_fEast != m_fWest)
-        col = OverlayIndex((double(tile.west) - m_fWest) / (double(m_fEast) - m_fWest) * m_nCols, m_nFileCols, m_nCols);
+        col = OverlayIndex((double(tile.west) - m_fWest) / (double(m_fEast) - m_fWest) * m_nCols, m_nFileCols,
+                           m_nCols);
     if (m_fNorth != m_fSouth)
         row = OverlayIndex((double(m_fNorth) - tile.north) / (double(m_fNorth) - m_fSouth) * m_nRows, m_nFileRows,
                            m_nRows);

@@ -22,7 +22,7 @@ TEST(MeshNaming, ACornerOnCellLinesNamesItsOwnCell)
     EXPECT_EQ(TileNameFor(static_cast<float>(south) - 1e-6, static_cast<float>(west) - 1e-6, 10), "5339-06.3dm");
 }
 
-TEST(MeshNaming, CornersFarOutsideEveryCellNameNoRealTile)
+TEST(MeshNaming, CornersFarOutsideEveryCellStillGiveAWholeName)
 {
     for (const double far : {3.0e38, -3.0e38, 1.0e300, std::nan("")}) {
         for (const int spacing : {10, 5, 1}) {
