@@ -26,6 +26,8 @@ TEST_F(TessimDocTest, OneFileOpensWithItsNoDataAsZero)
     EXPECT_EQ(app.m_pCurrentDoc, &doc);
     EXPECT_EQ(doc.Grid().m_nCols, 20);
     EXPECT_EQ(doc.Grid().Height(0, 0), 0.0f);
+    EXPECT_FALSE(doc.Grid().HasData(0, 0)) << "0 stands in for no data";
+    EXPECT_TRUE(doc.Grid().HasData(0, 1));
     EXPECT_EQ(doc.Grid().m_fMinHeight, 0.0f);
     EXPECT_EQ(doc.MapInfo().fileType, "Quarrenby オリジナルデータ");
     EXPECT_TRUE(messages.Messages().empty());
@@ -66,6 +68,8 @@ TEST_F(TessimDocTest, AnAreaOfTilesJoinsIntoOneGrid)
     EXPECT_EQ(doc.Grid().m_nCols, 40);
     EXPECT_EQ(doc.Grid().Height(5, 25), 205.0f);
     EXPECT_EQ(doc.Grid().Height(0, 20), 100.0f) << "a no-data point takes the lowest height";
+    EXPECT_EQ(doc.Grid().DataPoints(), 400 - 2);
+    EXPECT_FALSE(doc.Grid().HasData(0, 20));
     EXPECT_EQ(doc.TileList().size(), 2u);
     EXPECT_EQ(jobs.kinds, (std::vector<int>{1, 3}));
     EXPECT_EQ(doc.MapInfo().fileType, "Quarrenby オリジナルデータ");
@@ -110,6 +114,15 @@ TEST_F(TessimDocTest, TheRealTokachiCellOpensAsOneFiveMetreArea)
     EXPECT_LT(grid.m_fMaxHeight, 250.0f);
     for (std::int64_t i = 0; i < grid.m_nPoints; ++i)
         ASSERT_GT(grid.Heights()[i], -999.0f) << "no point is left without a height";
+    // But the gaps are known: the 33 absent tiles and the no-data points of the 67 others.
+    std::int64_t measured = 0;
+    for (const std::string& tile : doc.TileList()) {
+        TileHeaderBytes header;
+        if (CHeightGrid::ReadTileHeader(tile, header))
+            measured += DecodeTileHeader(header).validPoints;
+    }
+    EXPECT_EQ(grid.DataPoints(), measured);
+    EXPECT_LT(measured, grid.m_nPoints * 2 / 3);
 }
 
 TEST_F(TessimDocTest, TheSaveQuestionBeforeClosing)

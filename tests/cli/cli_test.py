@@ -182,6 +182,82 @@ class Open(unittest.TestCase):
         self.assertEqual(run("open", "--mesh-setting", "9")[0], 2)
 
 
+def tile_heights(path):
+    """The heights of a .3dm tile, row by row from the north-west point."""
+    with open(path, "rb") as f:
+        data = f.read()
+    cols, rows = struct.unpack_from("<i", data, 32)[0], struct.unpack_from("<i", data, 52)[0]
+    return list(struct.unpack_from("<%df" % (cols * rows), data, 128))
+
+
+def ascii_grid_heights(path):
+    """The header words and the heights of an ASCII grid."""
+    with open(path) as f:
+        words = f.read().split()
+    header = dict(zip(words[0:14:2], words[1:14:2]))
+    return header, [float(w) for w in words[14:]]
+
+
+def gdal_valid_percent(path):
+    """GDAL's share of valid points of a raster, or None without gdalinfo."""
+    try:
+        result = subprocess.run(["gdalinfo", "-stats", path], capture_output=True, text=True)
+    except FileNotFoundError:
+        return None
+    for line in result.stdout.splitlines():
+        if "STATISTICS_VALID_PERCENT=" in line:
+            return float(line.split("=")[1])
+    return None
+
+
+class NoData(unittest.TestCase):
+    """The gaps of the data are written and reported as gaps, not as the height drawn there."""
+    BOX = ("--west", "143", "--east", "143.125", "--south", "42.833333333", "--north", "42.916666667")
+
+    def test_the_sample_areas_gaps_are_exported_as_no_data(self):
+        with tempfile.TemporaryDirectory() as db:
+            self.assertEqual(run("convert", os.path.join(SAMPLE, "FG-GML-6443-20-DEM5A.zip"), "--database", db)[0], 0)
+            tiles = [os.path.join(db, "5m", name) for name in sorted(os.listdir(os.path.join(db, "5m")))]
+            self.assertEqual(len(tiles), 67)
+            measured = sum(sum(1 for h in tile_heights(t) if h > -999) for t in tiles)
+            asc, tile = os.path.join(db, "area.asc"), os.path.join(db, "area.3dm")
+            for out in (asc, tile):
+                code, _, err = run("open", "--database", db, "--mesh-setting", "2", *self.BOX, "--out", out)
+                self.assertEqual(code, 0, err)
+            header, heights = ascii_grid_heights(asc)
+            self.assertEqual(header["NODATA_value"], "-9999")
+            self.assertEqual(len(heights), 2250 * 1500)
+            self.assertEqual(sum(1 for h in heights if h != -9999), measured)
+            joined = tile_heights(tile)
+            self.assertEqual(sum(1 for h in joined if h != -9999), measured)
+            self.assertEqual(min(h for h in joined if h != -9999), 56.34000015258789, "the lowest measured height")
+            with open(tile, "rb") as f:
+                self.assertEqual(struct.unpack_from("<i", f.read(100), 96)[0], measured, "valid points in the header")
+            percent = gdal_valid_percent(asc)
+            if percent is not None:
+                self.assertAlmostEqual(percent, 100.0 * measured / (2250 * 1500), places=1)
+                self.assertLess(percent, 50.0)
+
+            # The middle of the cell lies in an absent tile; the tile exported from the area says so.
+            point = json.loads(run("height", tile, "42.875", "143.0625", "--json")[1])
+            self.assertIsNone(point["height"])
+            self.assertIn("データなし", run("height", tile, "42.875", "143.0625")[1])
+            self.assertGreater(json.loads(run("height", tile, "42.8375", "143.0065", "--json")[1])["height"], 100)
+
+    def test_a_text_meshs_gaps_are_exported_as_no_data(self):
+        with tempfile.TemporaryDirectory() as d:
+            with open(os.path.join(SAMPLE, "tokachi-644320.mem"), "rb") as f:
+                lines = f.read().split(b"\r\n")
+            fields = [line[9 + 5 * i:14 + 5 * i] for line in lines[1:201] for i in range(200)]
+            measured = sum(1 for field in fields if field.strip() != b"-9999")
+            asc = os.path.join(d, "mem.asc")
+            self.assertEqual(run("export", os.path.join(SAMPLE, "tokachi-644320.mem"), asc)[0], 0)
+            self.assertEqual(sum(1 for h in ascii_grid_heights(asc)[1] if h != -9999), measured)
+            opened = os.path.join(d, "opened.asc")
+            self.assertEqual(run("open", os.path.join(SAMPLE, "tokachi-644320.mem"), "--out", opened)[0], 0)
+            self.assertEqual(sum(1 for h in ascii_grid_heights(opened)[1] if h != -9999), measured)
+
+
 class Places(unittest.TestCase):
     @staticmethod
     def line(kind, tenths, old_lat, old_lon, new_lat, new_lon, name):
