@@ -61,5 +61,7 @@ std::string DeliveredPlaceFolder();
 
 // The database folder the desktop program is configured with; empty when unknown.
 std::string ConfiguredDatabaseFolder();
+// The mesh setting the desktop program is configured with; 0 when unknown.
+int ConfiguredMeshSetting();
 
 } // namespace qb::cli

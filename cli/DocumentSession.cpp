@@ -1,9 +1,11 @@
 #include "cli/DocumentSession.h"
 
+#include "platform/FileRead.h"
 #include "terrain/AreaAssembly.h"
 #include "terrain/MeshNaming.h"
 #include "terrain/ProgressJob.h"
 
+#include <charconv>
 #include <cstdio>
 
 namespace qb::cli {
@@ -34,6 +36,11 @@ void CConsoleHost::SetStatusText(std::string_view text)
     std::fprintf(stderr, "%.*s\n", static_cast<int>(text.size()), text.data());
 }
 
+std::string CConsoleHost::FileNotFoundText(std::string_view lookedFor) const
+{
+    return std::string(kFileNotFoundMessage) + ": " + std::string(lookedFor);
+}
+
 bool CConsoleJobs::RunJob(int kind, const std::function<int(IProgress&)>& job)
 {
     CConsoleProgress progress(kind == kJobCountPlaces ? "Reading names" : "Joining tiles");
@@ -53,10 +60,21 @@ void CDocumentSession::UseMeshSetting(int mesh)
     m_app.m_nSourceKind = mesh == kMesh5m ? 6 : (mesh <= kMeshHybrid5m10m ? 5 : 0);
 }
 
-bool CDocumentSession::OpenFile(const std::string& path)
+bool CDocumentSession::OpenFile(const std::string& path, std::optional<int> mesh)
 {
+    if (FileSize(path) < 0) {
+        PrintError(m_host.FileNotFoundText(path));
+        return false;
+    }
+    UseMeshSetting(mesh.value_or(ConfiguredMeshSetting()));
     m_app.m_nOpenMode = 0;
-    return m_doc.OpenDocument(path);
+    const int messagesBefore = m_session.messages.Count();
+    if (m_doc.OpenDocument(path))
+        return true;
+    // An area file too short to read fails without a word of the program's.
+    if (m_session.messages.Count() == messagesBefore)
+        PrintError("ファイルが読み込めません: " + path);
+    return false;
 }
 
 bool CDocumentSession::FindAreaTiles(int mesh, const GeoBox& b)
@@ -84,6 +102,21 @@ bool CDocumentSession::OpenFoundArea()
 std::string DatabaseFolderOf(const Arguments& args)
 {
     return args.Option("--database").value_or(ConfiguredDatabaseFolder());
+}
+
+bool MeshSettingOf(const Arguments& args, std::optional<int>& mesh)
+{
+    mesh.reset();
+    const std::optional<std::string> text = args.Option("--mesh-setting");
+    if (!text)
+        return true;
+    int value = -1;
+    const char* end = text->data() + text->size();
+    const auto [next, ec] = std::from_chars(text->data(), end, value);
+    if (ec != std::errc() || next != end || value < kMeshDisc || value > kMeshHybrid1m5m10m)
+        return false;
+    mesh = value;
+    return true;
 }
 
 } // namespace qb::cli

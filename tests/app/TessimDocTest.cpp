@@ -1,5 +1,6 @@
 #include "app/TessimDoc.h"
 
+#include "app/AreaTiles.h"
 #include "terrain/AreaAssembly.h"
 #include "terrain/MeshNaming.h"
 #include "terrain/XmlConversion.h"
@@ -49,6 +50,37 @@ TEST_F(TessimDocTest, AMissingFileOrARefusingDocumentOpensNothing)
 
     app.m_nOpenMode = 3;
     EXPECT_TRUE(doc.OpenDocument("anything")) << "while importing, an open succeeds at once";
+}
+
+TEST_F(TessimDocTest, AHostThatNamesMissingFilesIsToldWhatWasLookedFor)
+{
+    host.namesFiles = true;
+    app.m_nOpenMode = 0;
+    CTessimDoc doc(app, host, jobs);
+    EXPECT_FALSE(doc.OpenDocument(dir.File("none.3dm")));
+    EXPECT_EQ(messages.Texts().back(), "not found: " + dir.File("none.3dm"));
+
+    // A 2 x 1 area of 10 m tiles, none of them in the database.
+    app.m_nMapKind = kMesh10m;
+    app.m_area.base.SetCounts(2, 1);
+    ASSERT_TRUE(app.m_area.base.SetBaseFile(dir.File("db/10m/5339-06.3dm")));
+    app.m_nOpenMode = 1;
+    EXPECT_FALSE(doc.OpenDocument(app.m_area.base.BaseFile()));
+    EXPECT_EQ(messages.Texts().back(), "not found: " + dir.File("db/10m/5339-06.3dm") + " ほか 1 個");
+
+    // One of them there but unreadable: the area is named.
+    fs::create_directories(dir.File("db/10m"));
+    test::WriteFileBytes(dir.File("db/10m/5339-07.3dm"), "TQZH");
+    app.m_nOpenMode = 1;
+    EXPECT_FALSE(doc.OpenDocument(app.m_area.base.BaseFile()));
+    EXPECT_EQ(messages.Texts().back(), "not found: " + dir.File("db/10m/5339-06.3dm"));
+}
+
+TEST(DescribeAreaTiles, NamesTheFirstTileAndCountsTheOthers)
+{
+    EXPECT_EQ(DescribeAreaTiles({}), "");
+    EXPECT_EQ(DescribeAreaTiles({"", "a.3dm"}), "a.3dm") << "a tile without a name is not counted";
+    EXPECT_EQ(DescribeAreaTiles({"a.3dm", "", "b.3dm", "c.3dm"}), "a.3dm ほか 2 個");
 }
 
 TEST_F(TessimDocTest, AnAreaOfTilesJoinsIntoOneGrid)

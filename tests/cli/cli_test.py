@@ -14,9 +14,16 @@ SOURCE = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)
 SAMPLE = os.path.join(SOURCE, "data", "sample")
 
 
-def run(*args):
-    result = subprocess.run([CLI, *args], capture_output=True, text=True)
+def run(*args, env=None):
+    result = subprocess.run([CLI, *args], capture_output=True, text=True, env=env)
     return result.returncode, result.stdout, result.stderr
+
+
+def without_settings(home):
+    """An environment in which the desktop program has stored no settings."""
+    env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=os.path.join(home, ".config"))
+    env.pop("XDG_DOCUMENTS_DIR", None)
+    return env
 
 
 class Usage(unittest.TestCase):
@@ -180,6 +187,48 @@ class Open(unittest.TestCase):
         single = json.loads(run("open", os.path.join(SAMPLE, "tokachi-644320.mem"), "--json")[1])
         self.assertEqual((single["fileType"], single["cols"], single["meshSize"]), ("数値地図５０ｍメッシュ", 200, 50))
         self.assertEqual(run("open", "--mesh-setting", "9")[0], 2)
+
+    def test_a_named_area_takes_the_mesh_setting_and_database_as_render_does(self):
+        with tempfile.TemporaryDirectory() as db, tempfile.TemporaryDirectory() as home:
+            self.assertEqual(run("convert", os.path.join(SAMPLE, "FG-GML-6443-20-DEM5A.zip"), "--database", db)[0], 0)
+            self.assertEqual(run("area", "write", db, "tokachi", os.path.join(db, "5m", "6443-20-00.3dm"), "10", "10",
+                                 "0", "9")[0], 0)
+            area, env = os.path.join(db, "tokachi.ARE"), without_settings(home)
+            code, out, err = run("open", area, "--mesh-setting", "2", "--database", db, "--json", env=env)
+            self.assertEqual(code, 0, err)
+            opened = json.loads(out)
+            self.assertEqual((opened["fileName"], opened["cols"], opened["rows"], opened["tiles"]),
+                             ("tokachi", 2250, 1500, 100))
+            # Without a database folder the tiles are looked for in the default one, and named.
+            code, _, err = run("open", area, "--mesh-setting", "2", env=env)
+            self.assertEqual(code, 1)
+            self.assertIn("ファイルが見つかりませんでした: ", err)
+            self.assertIn(os.path.join("5m", "6443-20-90.3dm") + " ほか 99 個", err)
+            code, _, err = run("open", area, "--mesh-setting", "1", "--database", db)
+            self.assertEqual(code, 1)
+            self.assertIn(os.path.join(db, "10m", "6443-20-90.3dm"), err)
+            code, _, err = run("open", "--database", db, "--mesh-setting", "1", "--west", "143", "--east", "143.125",
+                               "--south", "42.833333333", "--north", "42.916666667")
+            self.assertEqual(code, 1)
+            self.assertIn(os.path.join(db, "10m"), err)
+            short = os.path.join(db, "short.ARE")
+            with open(short, "wb") as f:
+                f.write(bytes(100))
+            code, _, err = run("open", short, "--mesh-setting", "2", "--database", db)
+            self.assertEqual(code, 1)
+            self.assertIn(short, err)
+            self.assertEqual(run("open", area, "--mesh-setting", "6")[0], 2)
+            self.assertEqual(run("open", area, "--west", "143")[0], 2, "a file or a rectangle, not both")
+            self.assertEqual(run("open", "--mesh-setting", "0", "--west", "143", "--east", "143.125", "--south",
+                                 "42.833333333", "--north", "42.916666667")[0], 2, "no rectangle of disc data")
+
+    def test_every_missing_file_is_named(self):
+        for args in (("open", "/nonexistent/a.3dm"), ("open", "/nonexistent/a.ARE"),
+                     ("render", "/nonexistent/a.3dm", "/nonexistent/out.png"), ("info", "/nonexistent/a.mem"),
+                     ("export", "/nonexistent/a.xml", "/nonexistent/out.asc")):
+            code, _, err = run(*args)
+            self.assertEqual(code, 1, args)
+            self.assertIn(args[1], err, args)
 
 
 def tile_heights(path):
