@@ -3,6 +3,7 @@
 #include "platform/MemorySettingsStore.h"
 #include "terrain/HeightGrid.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -35,6 +36,12 @@ struct Session {
 
 // Loads FILE into `grid` as the program opens a file; false after a message.
 bool LoadGrid(Session& session, const std::string& path, CHeightGrid& grid);
+
+// "ファイルが見つかりませんでした: FILE"
+std::string FileNotFoundText(std::string_view file);
+// Runs `open` on FILE: a missing file, and a failure the program says nothing
+// about, are reported with the file's name; false after a message.
+bool OpenNamingFailures(Session& session, const std::string& path, const std::function<bool()>& open);
 
 std::optional<double> ParseNumber(std::string_view text);
 int UsageError(const char* message);

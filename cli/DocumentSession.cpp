@@ -1,6 +1,5 @@
 #include "cli/DocumentSession.h"
 
-#include "platform/FileRead.h"
 #include "terrain/AreaAssembly.h"
 #include "terrain/MeshNaming.h"
 #include "terrain/ProgressJob.h"
@@ -38,7 +37,7 @@ void CConsoleHost::SetStatusText(std::string_view text)
 
 std::string CConsoleHost::FileNotFoundText(std::string_view lookedFor) const
 {
-    return std::string(kFileNotFoundMessage) + ": " + std::string(lookedFor);
+    return cli::FileNotFoundText(lookedFor);
 }
 
 bool CConsoleJobs::RunJob(int kind, const std::function<int(IProgress&)>& job)
@@ -62,19 +61,10 @@ void CDocumentSession::UseMeshSetting(int mesh)
 
 bool CDocumentSession::OpenFile(const std::string& path, std::optional<int> mesh)
 {
-    if (FileSize(path) < 0) {
-        PrintError(m_host.FileNotFoundText(path));
-        return false;
-    }
     UseMeshSetting(mesh.value_or(ConfiguredMeshSetting()));
     m_app.m_nOpenMode = 0;
-    const int messagesBefore = m_session.messages.Count();
-    if (m_doc.OpenDocument(path))
-        return true;
     // An area file too short to read fails without a word of the program's.
-    if (m_session.messages.Count() == messagesBefore)
-        PrintError("ファイルが読み込めません: " + path);
-    return false;
+    return OpenNamingFailures(m_session, path, [&] { return m_doc.OpenDocument(path); });
 }
 
 bool CDocumentSession::FindAreaTiles(int mesh, const GeoBox& b)
