@@ -108,10 +108,12 @@ bool OpenNamingFailures(Session& session, const std::string& path, const std::fu
     return false;
 }
 
-bool LoadGrid(Session& session, const std::string& path, CHeightGrid& grid)
+bool LoadGrid(Session& session, const std::string& path, CHeightGrid& grid, GridRead read)
 {
     grid.SetEnv(session.Env());
-    return OpenNamingFailures(session, path, [&] { return grid.LoadFile(path) == 1; });
+    return OpenNamingFailures(session, path, [&] {
+        return (read == GridRead::AsOpened ? grid.LoadFile(path) : grid.ReadFile(path)) == 1;
+    });
 }
 
 const char* FileTypeName(std::int32_t fileType)

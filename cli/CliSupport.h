@@ -34,8 +34,13 @@ struct Session {
     CTerrainEnv Env() { return CTerrainEnv{&messages, &settings}; }
 };
 
-// Loads FILE into `grid` as the program opens a file; false after a message.
-bool LoadGrid(Session& session, const std::string& path, CHeightGrid& grid);
+// How LoadGrid reads a file: as the program opens it (sea and no-data
+// points of an elevation XML file raised to its lowest height), or the heights
+// as the file holds them.
+enum class GridRead { AsOpened, AsStored };
+
+// Loads FILE into `grid`; false after a message.
+bool LoadGrid(Session& session, const std::string& path, CHeightGrid& grid, GridRead read = GridRead::AsOpened);
 
 // "ファイルが見つかりませんでした: FILE"
 std::string FileNotFoundText(std::string_view file);

@@ -26,28 +26,29 @@ void CHeightGrid::ShowMessage(std::string_view text) const
         m_env.messages->ShowMessage(text, MessageIcon::Exclamation);
 }
 
-int CHeightGrid::LoadFile(const std::string& path)
+int CHeightGrid::ReadFile(const std::string& path)
 {
     m_nFileType = FileTypeOfPath(path);
     m_bJoined = 0;
-    int result = 0;
     switch (m_nFileType) {
     case kFile3dm:
-        result = ReadTile(path);
-        break;
+        return ReadTile(path);
     case kFileMem:
     case kFileSem:
-        result = ReadTextMesh(path);
-        break;
+        return ReadTextMesh(path);
     case kFileXml:
-        result = ImportXml(path, true);
-        if (result)
-            RaiseToMinHeight();
-        break;
+        return ImportXml(path, true);
     default:
         ShowMessage(kNotDataFileMessage);
-        break;
+        return 0;
     }
+}
+
+int CHeightGrid::LoadFile(const std::string& path)
+{
+    const int result = ReadFile(path);
+    if (result && m_nFileType == kFileXml)
+        RaiseToMinHeight();
     if (result)
         AllocViewBuffers();
     StoreMapCentre(true);

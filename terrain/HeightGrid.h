@@ -47,6 +47,10 @@ public:
     const CTerrainEnv& Env() const { return m_env; }
 
     int LoadFile(const std::string& path);
+    // The reading of LoadFile alone: the heights as the file holds them (an
+    // elevation XML file's sea and no-data points not raised), no view
+    // buffers, no map centre stored.
+    int ReadFile(const std::string& path);
     void StoreMapCentre(bool fromGrid);
 
     float LatOfRow(int row) const;

@@ -59,6 +59,45 @@ class Naming(unittest.TestCase):
         self.assertEqual(run("neighbour", "notes.txt", "1", "0")[0], 1)
 
 
+def single(value):
+    """A number as a single-precision float holds it."""
+    return struct.unpack("<f", struct.pack("<f", value))[0]
+
+
+def file_facts(path):
+    """(points with data, lowest, highest) of a .3dm tile, an elevation XML file or a
+    .mem text mesh, read here as the formats define them, not as Quarrenby reads them."""
+    if path.endswith(".3dm"):
+        heights = [h for h in tile_heights(path) if h > -999]
+    elif path.endswith(".xml"):
+        with open(path, encoding="utf-8-sig") as f:
+            text = f.read()
+        high = [int(v) for v in text.split("<gml:high>")[1].split("<")[0].split()]
+        start = [int(v) for v in text.split("<gml:startPoint>")[1].split("<")[0].split()]
+        points = (high[0] + 1) * (high[1] + 1)
+        body = text.split("<gml:tupleList>")[1].split("</gml:tupleList>")[0]
+        values = [float(t.split(",")[1]) for t in body.split() if "," in t]
+        heights = [single(v) for v in values[:points - (start[1] * (high[0] + 1) + start[0])] if v > -9000]
+    else:
+        with open(path, "rb") as f:
+            lines = f.read().split(b"\r\n")
+        cols, rows, flags = int(lines[0][23:26]), int(lines[0][26:29]), lines[0][225:]
+        data = iter(lines[1:])
+        heights = []
+        for r in range(rows):
+            if r < len(flags) and flags[r:r + 1] == b"0":
+                continue
+            line = next(data)
+            fields = [line[9 + 5 * i:14 + 5 * i] for i in range(cols) if 9 + 5 * i < len(line)]
+            heights += [single(int(f) / 10 if f.strip() else 0.0) for f in fields if f.strip() != b"-9999"]
+    return len(heights), min(heights), max(heights)
+
+
+def facts(info):
+    """(points with data, lowest, highest) of the JSON of info."""
+    return info["validPoints"], single(info["minHeight"]), single(info["maxHeight"])
+
+
 class Grids(unittest.TestCase):
     def test_info_of_each_kind(self):
         tile = json.loads(run("info", "--json", os.path.join(SAMPLE, "FG-GML-5238-74-00-DEM5A-20161001.3dm"))[1])
@@ -72,6 +111,29 @@ class Grids(unittest.TestCase):
         self.assertEqual(sorted(tile), sorted(["path", "type", "cols", "rows", "meshSize", "meshSize2", "west",
                                                "east", "south", "north", "minHeight", "maxHeight",
                                                "validPoints", "dataDate", "newDatum", "startX", "startY"]))
+
+    def test_info_reports_the_lowest_highest_and_count_of_the_points_with_data(self):
+        """Every sample and shared file, its facts computed here from the file itself."""
+        shared = os.path.join(SOURCE, "..", "shared", "data", "dem")
+        with tempfile.TemporaryDirectory() as db:
+            files = [os.path.join(SAMPLE, name) for name in sorted(os.listdir(SAMPLE))
+                     if name.endswith((".3dm", ".xml"))]
+            files += [os.path.join(shared, name) for name in sorted(os.listdir(shared))
+                      if name.endswith(".xml")] if os.path.isdir(shared) else []
+            archives = [os.path.join(SAMPLE, "FG-GML-6443-20-DEM5A.zip")]
+            archives += [os.path.join(shared, "FG-GML-3624-30-DEM5B.zip")] if os.path.isdir(shared) else []
+            for archive in archives:
+                self.assertEqual(run("convert", archive, "--database", db)[0], 0, archive)
+            files += [os.path.join(db, "5m", name) for name in sorted(os.listdir(os.path.join(db, "5m")))]
+            self.assertGreater(len(files), 70)
+            for path in files:
+                code, out, err = run("info", path, "--json")
+                self.assertEqual(code, 0, err)
+                info = json.loads(out)
+                expected = file_facts(path)
+                self.assertEqual(facts(info), expected, path)
+        mem = json.loads(run("info", os.path.join(SAMPLE, "tokachi-644320.mem"), "--json")[1])
+        self.assertEqual(facts(mem), file_facts(os.path.join(SAMPLE, "tokachi-644320.mem")))
 
     def test_height_inside_and_outside(self):
         tile = os.path.join(SAMPLE, "FG-GML-5238-74-00-DEM5A-20161001.3dm")

@@ -366,8 +366,9 @@ TEST(HostileTile, TruncatedTileReportsMissingHeightsAsNoData)
     ASSERT_EQ(info.exitCode, 0) << info.err;
     EXPECT_EQ(JsonNumber(info.out, "cols"), 20);
     EXPECT_EQ(JsonNumber(info.out, "rows"), 10);
-    EXPECT_EQ(JsonFloat(info.out, "minHeight"), -9999.0f);
+    EXPECT_EQ(JsonFloat(info.out, "minHeight"), *std::min_element(heights.begin(), heights.begin() + kKept));
     EXPECT_EQ(JsonFloat(info.out, "maxHeight"), *std::max_element(heights.begin(), heights.begin() + kKept));
+    EXPECT_EQ(JsonNumber(info.out, "validPoints"), kKept);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // the writers put the no-data value there.
 #include "terrain/AsciiGrid.h"
 #include "terrain/HeightGrid.h"
+#include "terrain/HeightSummary.h"
 
 #include "tests/support/GridBuilder.h"
 #include "tests/support/TempDir.h"
@@ -131,6 +132,19 @@ TEST(NoData, AnElevationXmlFileMarksWhatItDoesNotCountAsValid)
         ASSERT_EQ(opened.LoadFile(test::SourcePath(file)), 1) << file;
         EXPECT_EQ(opened.DataPoints(), grid.m_nValidPoints) << file;
     }
+}
+
+TEST(NoData, TheSummaryCountsOnlyPointsWithData)
+{
+    CHeightGrid grid;
+    EXPECT_EQ(SummariseHeights(grid).dataPoints, 0);
+    FillGrid(grid, 4, 2, [](int r, int c) { return r == 0 ? -50.0f : 5.0f * c; });
+    grid.NoData().MarkRange(0, 4);
+    grid.NoData().Mark(7);
+    const HeightSummary summary = SummariseHeights(grid);
+    EXPECT_EQ(summary.dataPoints, 3);
+    EXPECT_EQ(summary.lowest, 0.0f);
+    EXPECT_EQ(summary.highest, 10.0f);
 }
 
 TEST(NoData, AHeightNeedsDataAtEveryPointItIsInterpolatedFrom)
