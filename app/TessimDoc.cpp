@@ -61,8 +61,6 @@ bool CTessimDoc::OpenDocument(const std::string& path)
         return true;
     // A failed or cancelled open leaves nothing half built behind.
     m_grid.FreeBuffers(true);
-    m_grid.m_nRows = m_grid.m_nCols = 0;
-    m_grid.m_nPoints = m_grid.m_nDataBytes = 0;
     m_tiles.clear();
     return false;
 }

@@ -1,7 +1,6 @@
 #include "cli/DocumentSession.h"
 
 #include "terrain/AreaAssembly.h"
-#include "terrain/MeshNaming.h"
 #include "terrain/ProgressJob.h"
 
 #include <charconv>
@@ -15,17 +14,6 @@ Session& PreparedSession(Session& session)
 {
     session.settings.WriteSettingString("FileInit", "PlnDir", DeliveredPlaceFolder());
     return session;
-}
-
-// The data source kind the assembly uses for a mesh setting.
-int AssemblyKind(int mesh)
-{
-    switch (mesh) {
-    case kMesh10m: return kSource10m;
-    case kMesh5m: return kSource5m;
-    case kMesh1m: return kSource1m;
-    default: return kSourceHybrid10m;
-    }
 }
 
 } // namespace
@@ -56,7 +44,7 @@ CDocumentSession::CDocumentSession(const std::string& databaseFolder)
 void CDocumentSession::UseMeshSetting(int mesh)
 {
     m_app.m_nMapKind = mesh;
-    m_app.m_nSourceKind = mesh == kMesh5m ? 6 : (mesh <= kMeshHybrid5m10m ? 5 : 0);
+    m_app.m_nSourceKind = SourceKindOfMeshSetting(mesh);
 }
 
 bool CDocumentSession::OpenFile(const std::string& path, std::optional<int> mesh)
@@ -80,7 +68,7 @@ bool CDocumentSession::FindAreaTiles(int mesh, const GeoBox& b)
         m_app.m_bFound1m = result.found1m;
         return result.assembled;
     }
-    return AssembleArea(m_app.m_area, AssemblyKind(mesh), -b.west, -b.east, b.south, b.north, context, &progress);
+    return AssembleArea(m_app.m_area, m_app.m_nSourceKind, -b.west, -b.east, b.south, b.north, context, &progress);
 }
 
 bool CDocumentSession::OpenFoundArea()

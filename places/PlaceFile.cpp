@@ -66,7 +66,10 @@ int CPlaceFiles::LoadSystemPlacesFrom(const std::string& path)
     // records are not shifted by the names of an earlier system file.
     m_tables.ClearSystem();
     std::string text;
-    if (!ReadWholeFile(path, text))
+    const FileReadResult read = ReadPlaceFileText(path, text);
+    if (read == FileReadResult::TooLarge)
+        Tell(PlaceFileTooLargeMessage(path));
+    if (read != FileReadResult::Read)
         return 0;
     CPlaceTable system;
     system.Reserve(CountPlaceRecords(text));
@@ -87,7 +90,13 @@ int CPlaceFiles::LoadUserPlaces()
     user.Clear();
     m_tables.SetModified(false);
     std::string text;
-    const bool opened = ReadWholeFile(UserFile(), text);
+    const FileReadResult read = ReadPlaceFileText(UserFile(), text);
+    // A user file too large to read is kept as it is: saving the names
+    // entered now would replace it with a file that lacks all of its own.
+    m_bUserFileRefused = read == FileReadResult::TooLarge;
+    if (m_bUserFileRefused)
+        Tell(PlaceFileTooLargeMessage(UserFile()));
+    const bool opened = read == FileReadResult::Read;
     user.Reserve((opened ? CountPlaceRecords(text) : 0) + kUserRoom);
     if (!opened)
         return 0;
@@ -99,13 +108,19 @@ int CPlaceFiles::LoadUserPlaces()
     return ReadPlaceText(text, options, user);
 }
 
+void CPlaceFiles::Tell(const std::string& text) const
+{
+    if (m_pMessages)
+        m_pMessages->ShowMessage(text, MessageIcon::Exclamation);
+}
+
 int CPlaceFiles::SaveUserPlaces()
 {
     const std::string text = UserPlaceFileText(m_tables.User().Records());
     CAtomicFileWriter writer;
-    if (!writer.Open(UserFile()) || !writer.Write(text.data(), text.size()) || !writer.Commit()) {
-        if (m_pMessages)
-            m_pMessages->ShowMessage(kPlaceSaveFailedMessage, MessageIcon::Exclamation);
+    if (m_bUserFileRefused || !writer.Open(UserFile()) || !writer.Write(text.data(), text.size()) ||
+        !writer.Commit()) {
+        Tell(std::string(kPlaceSaveFailedMessage));
         return 0;
     }
     m_tables.SetModified(false);

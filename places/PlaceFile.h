@@ -43,15 +43,18 @@ public:
     // file of an older format gives nothing), with room for 500 more names.
     int LoadUserPlaces();
     // Writes the user table to the user file in format 3, replacing the file
-    // only when all of it was written. 1 on success (the tables are then no
+    // only when all of it was written and never when it was too large to read. 1 on success (the tables are then no
     // longer modified); 0 after telling the user, the tables still modified.
     int SaveUserPlaces();
 
 private:
+    void Tell(const std::string& text) const;
+
     CPlaceTables& m_tables;
     const CHeightGrid& m_grid;
     PlaceFolders m_folders;
     IMessageSink* m_pMessages;
+    bool m_bUserFileRefused = false;
 };
 
 } // namespace qb

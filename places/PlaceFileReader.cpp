@@ -53,10 +53,21 @@ int ReadPlaceText(std::string_view text, const PlaceReadOptions& options, CPlace
     return read;
 }
 
+std::string PlaceFileTooLargeMessage(const std::string& path)
+{
+    return "地名ファイルが大きすぎるため読み込めません (" + std::to_string(kMaxPlaceFileBytes >> 20) +
+           " MB まで): " + path;
+}
+
+FileReadResult ReadPlaceFileText(const std::string& path, std::string& text)
+{
+    return ReadWholeFileUpTo(path, text, kMaxPlaceFileBytes);
+}
+
 int ReadPlaceFile(const std::string& path, const PlaceReadOptions& options, CPlaceTable& out)
 {
     std::string text;
-    if (!ReadWholeFile(path, text))
+    if (ReadPlaceFileText(path, text) != FileReadResult::Read)
         return 0;
     return ReadPlaceText(text, options, out);
 }
@@ -64,7 +75,7 @@ int ReadPlaceFile(const std::string& path, const PlaceReadOptions& options, CPla
 int CountPlaceFile(const std::string& path)
 {
     std::string text;
-    if (!ReadWholeFile(path, text))
+    if (ReadPlaceFileText(path, text) != FileReadResult::Read)
         return 0;
     return CountPlaceRecords(text);
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include "places/PlaceTable.h"
+#include "platform/FileRead.h"
 
 #include <climits>
 #include <cstdint>
@@ -19,6 +20,14 @@ struct PlaceReadOptions {
     std::uint8_t origin = 0;
     int lowestFormat = 1;                    // a file of an older format gives nothing
 };
+
+// Place files are read whole. Every named place of the national gazetteer
+// fits in a few tens of megabytes; the cap keeps a wrong file (a disc image
+// given the name of a place file, say) from being read into memory.
+inline constexpr std::int64_t kMaxPlaceFileBytes = std::int64_t(256) << 20;
+// The message for a place file refused by that cap.
+std::string PlaceFileTooLargeMessage(const std::string& path);
+FileReadResult ReadPlaceFileText(const std::string& path, std::string& text);
 
 // Appends the records of a place file's text to `out` and returns how many.
 // The format comes from the header; format-1 positions are the file's own.

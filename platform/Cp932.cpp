@@ -12,7 +12,9 @@ std::optional<std::string> Convert(const char* to, const char* from, std::string
     iconv_t cd = iconv_open(to, from);
     if (cd == reinterpret_cast<iconv_t>(-1))
         return std::nullopt;
-    std::string out(text.size() * 2 + 8, '\0');
+    // One code page 932 byte (a half-width katakana) can take three UTF-8
+    // bytes, and UTF-8 never grows on the way back.
+    std::string out(text.size() * 3 + 8, '\0');
     char* in = const_cast<char*>(text.data());
     std::size_t inLeft = text.size();
     char* dst = out.data();

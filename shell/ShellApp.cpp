@@ -6,7 +6,6 @@
 #include "shell/help/HelpPages.h"
 #include "shell/dialogs/FolderSettingsCommand.h"
 #include "terrain/AreaAssembly.h"
-#include "terrain/MeshNaming.h"
 #include "terrain/ProgressJob.h"
 
 // The icons are compiled into this library; a static library's resources
@@ -101,7 +100,7 @@ void CShellApp::ApplyRunOptions(const ShellOptions& options)
     if (options.meshSetting) {
         m_storedMeshSetting = m_app.m_nMapKind;
         m_app.m_nMapKind = *options.meshSetting;
-        m_app.m_nSourceKind = *options.meshSetting == kMesh5m ? kSource5m : kSource10m;
+        m_app.m_nSourceKind = SourceKindOfMeshSetting(*options.meshSetting);
     }
 }
 

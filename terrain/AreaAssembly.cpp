@@ -9,6 +9,19 @@
 #include <utility>
 
 namespace qb {
+
+int SourceKindOfMeshSetting(int meshSetting, int discKind)
+{
+    switch (meshSetting) {
+    case kMeshDisc: return IsDiscKind(discKind) ? discKind : 0;
+    case kMesh10m: return kSource10m;
+    case kMesh5m: return kSource5m;
+    case kMeshHybrid5m10m:
+    case kMeshHybrid1m5m10m: return kSourceHybrid10m;
+    case kMesh1m: return kSource1m;
+    default: return 0;
+    }
+}
 namespace {
 
 // Coordinates beyond this are no place on the globe; refusing them keeps the

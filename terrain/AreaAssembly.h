@@ -18,6 +18,10 @@ enum MeshSetting {
     kMeshHybrid1m5m10m = 5,
 };
 inline constexpr int kMeshSettingCount = 6;
+// The data source kind an area of a mesh setting is assembled from first:
+// 5 (10 m), 6 (5 m), 7 (the 10 m base of both hybrids), 9 (1 m); for the
+// disc setting the kind of the disc found (1 ... 4), 0 when none is known.
+int SourceKindOfMeshSetting(int meshSetting, int discKind = 0);
 
 // No area may hold more files than this, counted as candidate cells before
 // any file is looked at and again as the tiles of the assembled area.

@@ -179,10 +179,20 @@ void CHeightGrid::FreeBuffers(bool alsoHeights)
     m_pSpanA.reset();
     m_pSpanB.reset();
     m_joinHeaders.clear();
-    if (alsoHeights) {
-        m_pHeights.reset();
-        m_noData.Reset(0);
-    }
+    if (alsoHeights)
+        ClearGrid();
+}
+
+void CHeightGrid::ClearGrid()
+{
+    // Every read starts from an empty grid, so nothing of an earlier file
+    // (its size, counts, heights or gaps) can pass for part of the next one.
+    m_pHeights.reset();
+    m_noData.Reset(0);
+    m_nRows = m_nCols = m_nFileRows = m_nFileCols = 0;
+    m_nPoints = m_nDataBytes = 0;
+    m_fMinHeight = m_fMaxHeight = 0.0f;
+    ClearSourceFacts();
 }
 
 namespace {

@@ -93,6 +93,8 @@ public:
     static int ReadTileHeader(const std::string& path, TileHeaderBytes& header);
     static int ReadTileHeights(const std::string& path, float* scratch, std::int64_t count);
 
+    // Frees the view work buffers; with alsoHeights also the heights, their
+    // dimensions, counts and source facts.
     void FreeBuffers(bool alsoHeights);
     void AllocViewBuffers();
 
@@ -173,6 +175,7 @@ private:
     void ShowMessage(std::string_view text) const;
     void SetExtent(float south, float north, float west, float east);
     void ClearSourceFacts();
+    void ClearGrid();
     int FinishXmlHeights(const std::string& path);
     void RaiseToMinHeight();
     // Marks the no-data value of a text mesh's reader and puts 0 there.

@@ -20,12 +20,6 @@ static_assert(std::endian::native == std::endian::little,
 
 namespace {
 
-// A header may promise more heights than its file holds (a cut-off copy keeps
-// what it has), but only up to this many points: a few bytes must not make us
-// allocate gigabytes. Real tiles hold 1125 x 750 points; larger grids written
-// by the program are complete files.
-constexpr std::int64_t kMaxShortTilePoints = std::int64_t(1) << 26;
-
 struct FileCloser { void operator()(std::FILE* f) const { std::fclose(f); } };
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
@@ -50,15 +44,9 @@ std::int64_t ReadHeights(std::FILE* file, float* heights, std::int64_t count)
     return got;
 }
 
-bool IsSaneHeader(const TileHeader& h, std::int64_t fileSize)
+bool IsSaneHeader(const TileHeader& h)
 {
-    if (h.columns <= 0 || h.rows <= 0)
-        return false;
-    const std::int64_t points = std::int64_t(h.columns) * h.rows;
-    if (points > kMaxGridPoints)
-        return false;
-    const std::int64_t held = std::max<std::int64_t>(fileSize - std::int64_t(kTileHeaderSize), 0) / 4;
-    if (held < points && points > kMaxShortTilePoints)
+    if (h.columns <= 0 || h.rows <= 0 || std::int64_t(h.columns) * h.rows > kMaxGridPoints)
         return false;
     return std::isfinite(h.south) && std::isfinite(h.north) && std::isfinite(h.west) &&
            std::isfinite(h.east);
@@ -110,8 +98,14 @@ int CHeightGrid::ReadTile(const std::string& path)
     if (!ReadHeader(file.get(), m_header) || !HasTileMagic(m_header))
         return RefuseFile();
     TileHeader h = DecodeTileHeader(m_header);
-    if (!IsSaneHeader(h, OpenFileSize(file.get())))
+    if (!IsSaneHeader(h))
         return RefuseFile();
+    // A cut-off copy is refused before anything is allocated: its missing
+    // rows would otherwise pass for a tile with no data there.
+    if (const std::string cut = CutOffTileDetail(OpenFileSize(file.get()), h); !cut.empty()) {
+        ShowMessage(std::string(kNotDataFileMessage) + "\n" + cut);
+        return 0;
+    }
 
     m_nFileCols = h.columns;
     m_nFileRows = h.rows;

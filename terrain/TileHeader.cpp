@@ -81,4 +81,19 @@ TileHeaderBytes EncodeTileHeader(const TileHeader& h)
     return bytes;
 }
 
+std::int64_t TileFileBytes(const TileHeader& header)
+{
+    return std::int64_t(kTileHeaderSize) + std::int64_t(header.columns) * header.rows * 4;
+}
+
+std::string CutOffTileDetail(std::int64_t fileSize, const TileHeader& header)
+{
+    const std::int64_t expected = TileFileBytes(header);
+    if (fileSize >= expected)
+        return {};
+    return "ファイルが途中で切れています: " + std::to_string(fileSize) + " バイトしかありません (" +
+           std::to_string(header.columns) + " × " + std::to_string(header.rows) + " 点のタイルは " +
+           std::to_string(expected) + " バイト)。";
+}
+
 } // namespace qb

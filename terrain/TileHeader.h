@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <string>
 
 namespace qb {
 
@@ -46,6 +47,11 @@ TileHeader DecodeTileHeader(const TileHeaderBytes& bytes);
 // 0x02000000 at offset 12, zeros elsewhere, the datum flag always 1.
 TileHeaderBytes EncodeTileHeader(const TileHeader& header);
 void StoreCorners(TileHeaderBytes& bytes, float south, float west, float north, float east);
+// The bytes of a whole tile of the header's dimensions: header and heights.
+std::int64_t TileFileBytes(const TileHeader& header);
+// Empty when a file of `fileSize` bytes holds every height the header
+// promises, else a line saying how much of the tile is missing.
+std::string CutOffTileDetail(std::int64_t fileSize, const TileHeader& header);
 
 std::int32_t LoadInt32(const std::uint8_t* p);
 float LoadFloat32(const std::uint8_t* p);

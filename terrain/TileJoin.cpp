@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <new>
 #include <vector>
 
@@ -17,6 +18,16 @@ namespace {
 // A real tile holds at most a few million points; a header promising more is
 // damaged and its tile is left out of the join.
 constexpr std::int64_t kMaxTilePoints = 100'000'000;
+
+constexpr std::string_view kCutOffTilesLeftOutMessage =
+    "途中で切れているタイルを除きました (その範囲はデータなしになります):";
+
+std::int64_t FileBytes(const std::string& path)
+{
+    std::error_code error;
+    const auto size = std::filesystem::file_size(path, error);
+    return error ? -1 : static_cast<std::int64_t>(size);
+}
 
 bool Cancelled(IProgress* progress)
 {
@@ -135,11 +146,16 @@ int CHeightGrid::PlaceTiles(const std::vector<std::string>& tiles, int across, i
     const auto n = static_cast<std::int64_t>(tiles.size());
     const std::size_t perTile = static_cast<std::size_t>(m_nFileCols) * static_cast<std::size_t>(m_nFileRows);
     std::vector<float> scratch(perTile);
+    std::string cutOff;
     for (std::int64_t t = 0; t < n; ++t) {
         TileHeader h;
-        // A tile of other dimensions than the rest can't be placed; it counts as missing.
-        if (ReadSaneHeader(tiles[t], h) && h.columns == m_nFileCols && h.rows == m_nFileRows &&
-            ReadTileHeights(tiles[t], scratch.data(), static_cast<std::int64_t>(perTile))) {
+        // A tile of other dimensions than the rest can't be placed, and a
+        // cut-off one is not trusted; both count as missing.
+        const bool fits = ReadSaneHeader(tiles[t], h) && h.columns == m_nFileCols && h.rows == m_nFileRows;
+        const std::string cut = fits ? CutOffTileDetail(FileBytes(tiles[t]), h) : std::string();
+        if (!cut.empty())
+            cutOff += "\n" + tiles[t] + ": " + cut;
+        if (fits && cut.empty() && ReadTileHeights(tiles[t], scratch.data(), static_cast<std::int64_t>(perTile))) {
             std::int64_t row = (t / across) * std::int64_t(m_nFileRows);
             std::int64_t col = (t % across) * std::int64_t(m_nFileCols);
             if (pass > 1)
@@ -152,6 +168,8 @@ int CHeightGrid::PlaceTiles(const std::vector<std::string>& tiles, int across, i
                 return 0;
         }
     }
+    if (!cutOff.empty())
+        ShowMessage(std::string(kCutOffTilesLeftOutMessage) + cutOff);
     return 1;
 }
 

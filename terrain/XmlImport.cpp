@@ -16,9 +16,11 @@ using namespace xml_scan;
 
 namespace {
 
-// Real tiles hold at most 1125 x 750 points (10 m) or 5000 x 5000 (1 m
-// blocks); anything beyond this is a damaged or hostile header.
-constexpr std::int64_t kMaxXmlPoints = 100'000'000;
+// The agency's tiles hold at most 1125 x 750 points, and a short tuple list
+// is normal, so the file's length says nothing about its grid. A declared
+// side beyond what a .3dm tile can hold is refused before the heights are
+// allocated: it protects against a small damaged file taking gigabytes.
+constexpr int kMaxXmlGridSide = 5000;
 
 int Rounded(double value)
 {
@@ -62,7 +64,6 @@ int CHeightGrid::ImportXml(IByteSource& source, const std::string& path, bool sh
     const auto upper = PairAfter(head, "upperCorner>");
     if (!upper)
         return Fail(MissingTagMessage("<gml:upperCorner>"));
-    m_nDataDate = DateAfter(head);
     const auto low = PairAfter(head, "<gml:low>");
     if (!low)
         return Fail(MissingTagMessage("<gml:low>"));
@@ -72,12 +73,18 @@ int CHeightGrid::ImportXml(IByteSource& source, const std::string& path, bool sh
         std::snprintf(text, sizeof text, "LOW が０ではありません。XLow:%d   YLow:%d", lowX, lowY);
         return Fail(text);
     }
-    if (const auto high = PairAfter(head, "<gml:high>")) {
-        m_nCols = Rounded(high->first) + 1;
-        m_nRows = Rounded(high->second) + 1;
-    }
-    if (m_nCols <= 0 || m_nRows <= 0 || std::int64_t(m_nCols) * m_nRows > kMaxXmlPoints)
+    const auto high = PairAfter(head, "<gml:high>");
+    if (!high)
+        return Fail(MissingTagMessage("<gml:high>"));
+    const int columns = Rounded(high->first) + 1, rows = Rounded(high->second) + 1;
+    if (columns <= 0 || rows <= 0)
         return Fail(std::string(kNotDataFileMessage));
+    if (columns > kMaxXmlGridSide || rows > kMaxXmlGridSide)
+        return Fail(std::string(kNotDataFileMessage) + "\n格子が大きすぎます: " + std::to_string(columns) + " × " +
+                    std::to_string(rows) + " 点 (" + std::to_string(kMaxXmlGridSide) + " × " +
+                    std::to_string(kMaxXmlGridSide) + " 点まで)。");
+    m_nCols = columns;
+    m_nRows = rows;
     const int spacing = SpacingOfType(head);
     if (spacing == 0)
         return Fail(MissingTagMessage("<type>"));
@@ -91,6 +98,7 @@ int CHeightGrid::ImportXml(IByteSource& source, const std::string& path, bool sh
     if (!start)
         return Fail(MissingTagMessage("<startPoint>"));
 
+    m_nDataDate = DateAfter(head);
     SetExtent(static_cast<float>(lower->first), static_cast<float>(upper->first),
               static_cast<float>(lower->second), static_cast<float>(upper->second));
     m_nMeshSize = m_nMeshSize2 = spacing;

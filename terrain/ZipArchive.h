@@ -6,6 +6,7 @@
 #include <vector>
 
 struct zip;
+struct zip_file;
 
 namespace qb {
 
@@ -32,6 +33,8 @@ public:
     const std::string& Error() const { return m_strError; }
 
 private:
+    static bool ReadMember(zip_file* file, std::uint64_t size, std::string& bytes, std::string& error);
+
     zip* m_pArchive = nullptr;
     std::string m_strError;
 };

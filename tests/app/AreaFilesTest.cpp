@@ -122,6 +122,24 @@ TEST(AreaFiles, WrittenFileHasTheLayoutByteForByteAndSurvivesARoundTrip)
     EXPECT_TRUE(messages.Messages().empty());
 }
 
+TEST(AreaFiles, ANameOfHalfWidthKanaIsWrittenAndReadBack)
+{
+    // Each of these takes one byte in the file and three in the file name.
+    std::string kana;
+    for (int i = 0; i < 30; ++i)
+        kana += "ｱ";
+    test::CTempDir dir;
+    test::CRecordingMessageSink messages;
+    ASSERT_TRUE(WriteAreaFile(dir.Path(), SampleArea(kana.c_str()), messages));
+    EXPECT_TRUE(messages.Messages().empty());
+    const std::string path = dir.File(kana + ".ARE");
+    ASSERT_TRUE(fs::exists(path));
+    CAreaRecord back;
+    ASSERT_TRUE(ReadAreaFile(path, back));
+    EXPECT_EQ(back.AreaName(), std::string(30, '\xB1'));
+    EXPECT_EQ(back.AreaNameUtf8(), kana);
+}
+
 TEST(AreaFiles, NamesThatLeaveTheFolderOrNameNoFileAreRefused)
 {
     test::CTempDir parent;

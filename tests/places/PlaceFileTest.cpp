@@ -279,6 +279,26 @@ TEST_F(UserPlaceFileTest, DeletingTheLastNameLeavesTheHeaderOnly)
     EXPECT_EQ(test::ReadFileBytes(dir.File("user.pln")), BlankHeader());
 }
 
+TEST_F(UserPlaceFileTest, AFileTooLargeToReadIsNamedAndNeverReplaced)
+{
+    // A sparse file: its size is seen, no disk is used.
+    const std::string user = dir.File("user.pln");
+    test::WriteFileBytes(user, BlankHeader() + Format3Line(0, 0, 35, 139, 35, 139, "kept"));
+    std::filesystem::resize_file(user, kMaxPlaceFileBytes + 1);
+    EXPECT_EQ(files.LoadUserPlaces(), 0);
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{PlaceFileTooLargeMessage(user)});
+    tables.User().Append(PlaceRecord{});
+    tables.SetModified(true);
+    EXPECT_EQ(files.SaveUserPlaces(), 0);
+    EXPECT_TRUE(tables.IsModified());
+    EXPECT_EQ(std::filesystem::file_size(user), std::uintmax_t(kMaxPlaceFileBytes + 1));
+
+    std::filesystem::copy_file(user, dir.File("system.pln"));
+    EXPECT_EQ(files.LoadSystemPlacesFrom(dir.File("system.pln")), 0);
+    EXPECT_EQ(messages.Texts().back(), PlaceFileTooLargeMessage(dir.File("system.pln")));
+    EXPECT_EQ(files.CountPlaces(dir.File("system.mem")), 0);
+}
+
 TEST_F(UserPlaceFileTest, AFileThatCannotBeWrittenIsReportedAndStaysModified)
 {
     CPlaceFiles nowhere(tables, grid, PlaceFolders{dir.Path(), dir.File("missing")}, &messages);

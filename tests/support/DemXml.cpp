@@ -23,7 +23,8 @@ std::string DemXml::Text() const
     t += "<gml:upperCorner>" + upperCorner + "</gml:upperCorner>" + n;
     t += "</gml:Envelope></gml:boundedBy><gml:gridDomain><gml:Grid dimension=\"2\" gml:id=\"DEM001-4\"><gml:limits><gml:GridEnvelope>" + n;
     t += "<gml:low>" + low + "</gml:low>" + n;
-    t += "<gml:high>" + high + "</gml:high>" + n;
+    if (withHigh)
+        t += "<gml:high>" + high + "</gml:high>" + n;
     t += "</gml:GridEnvelope></gml:limits></gml:Grid></gml:gridDomain>" + n;
     t += "<gml:rangeSet><gml:DataBlock><gml:tupleList>" + n;
     for (const auto& tuple : tuples)

@@ -16,6 +16,7 @@ struct DemXml {
     std::vector<std::string> tuples;  // "地表面,123.45"
     bool byteOrderMark = false;
     bool withStartPoint = true;
+    bool withHigh = true;
     std::string lineEnd = "\r\n";
 
     std::string Text() const;

@@ -63,6 +63,19 @@ void ExpectRecord(const CAreaRecord& record, const std::string& base, int across
     EXPECT_EQ(record.BaseRow(), row);
 }
 
+TEST(MeshSetting, EverySettingNamesTheKindItIsAssembledFromFirst)
+{
+    EXPECT_EQ(SourceKindOfMeshSetting(kMesh10m), kSource10m);
+    EXPECT_EQ(SourceKindOfMeshSetting(kMesh5m), kSource5m);
+    EXPECT_EQ(SourceKindOfMeshSetting(kMeshHybrid5m10m), kSourceHybrid10m);
+    EXPECT_EQ(SourceKindOfMeshSetting(kMesh1m), kSource1m);
+    EXPECT_EQ(SourceKindOfMeshSetting(kMeshHybrid1m5m10m), kSourceHybrid10m);
+    EXPECT_EQ(SourceKindOfMeshSetting(kMeshDisc, kSourceDisc250m), kSourceDisc250m);
+    EXPECT_EQ(SourceKindOfMeshSetting(kMeshDisc), 0) << "no disc found";
+    EXPECT_EQ(SourceKindOfMeshSetting(kMeshDisc, kSource10m), 0) << "not a disc kind";
+    EXPECT_EQ(SourceKindOfMeshSetting(6), 0);
+}
+
 TEST_F(AreaAssembly, ASnappedRectangleTakesExactlyTheTilesInside)
 {
     const std::string first = TouchSecondary(425, 317);

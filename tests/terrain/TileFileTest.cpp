@@ -166,12 +166,13 @@ TEST(TileFile, HostileHeadersAreRefusedWithTheMessage)
         test::CRecordingMessageSink messages;
         CHeightGrid grid(CTerrainEnv{&messages});
         EXPECT_EQ(grid.LoadFile(path), 0) << c.name;
-        EXPECT_EQ(messages.Texts(), std::vector<std::string>{std::string(kNotDataFileMessage)}) << c.name;
+        ASSERT_EQ(messages.Texts().size(), 1u) << c.name;
+        EXPECT_EQ(messages.Texts()[0].substr(0, kNotDataFileMessage.size()), kNotDataFileMessage) << c.name;
         EXPECT_FALSE(grid.HasHeights()) << c.name;
     }
 }
 
-TEST(TileFile, ACutOffTileKeepsWhatItHasAndMarksTheRestNoData)
+TEST(TileFile, ACutOffTileIsRefusedSayingHowMuchIsMissing)
 {
     CTempDir dir;
     const std::string full = dir.File("full.3dm");
@@ -179,16 +180,22 @@ TEST(TileFile, ACutOffTileKeepsWhatItHasAndMarksTheRestNoData)
     FillGrid(source, 30, 20, [](int r, int c) { return float(r * 30 + c); });
     ASSERT_EQ(source.WriteTile(full, TileWriteMode::Replace), 1);
     const std::string bytes = ReadFileBytes(full);
-    for (std::size_t keep : {0u, 1u, 4u, 7u, 120u * 4u + 2u, 599u * 4u}) {
+    ASSERT_EQ(bytes.size(), 128u + 600u * 4u);
+    for (std::size_t keep : {0u, 7u, 599u * 4u + 3u}) {
         const std::string cut = dir.File("cut.3dm");
         WriteFileBytes(cut, bytes.substr(0, 128 + keep));
-        CHeightGrid grid;
-        ASSERT_EQ(grid.ReadTile(cut), 1) << keep;
-        const std::size_t whole = keep / 4;
-        for (std::size_t i = 0; i < 600; ++i)
-            ASSERT_EQ(grid.Heights()[i], i < whole ? float(i) : kNoData) << "keep " << keep << " point " << i;
-        EXPECT_EQ(grid.m_fMinHeight, kNoData);
+        test::CRecordingMessageSink messages;
+        CHeightGrid grid(CTerrainEnv{&messages});
+        EXPECT_EQ(grid.ReadTile(cut), 0) << keep;
+        EXPECT_FALSE(grid.HasHeights());
+        EXPECT_EQ(messages.Texts(), std::vector<std::string>{std::string(kNotDataFileMessage) +
+                                                             "\nファイルが途中で切れています: " +
+                                                             std::to_string(128 + keep) +
+                                                             " バイトしかありません (30 × 20 点のタイルは 2528 バイト)。"});
     }
+    WriteFileBytes(dir.File("longer.3dm"), bytes + "trailing bytes");
+    CHeightGrid longer;
+    EXPECT_EQ(longer.ReadTile(dir.File("longer.3dm")), 1) << "bytes after the heights are ignored";
 }
 
 TEST(TileFile, UnreadableFileFailsSilently)

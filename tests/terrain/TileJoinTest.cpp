@@ -3,10 +3,13 @@
 #include "terrain/AreaAssembly.h"
 #include "terrain/AreaRecord.h"
 #include "tests/support/GridBuilder.h"
+#include "tests/support/RecordingMessageSink.h"
 #include "tests/support/ScriptedProgress.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 namespace qb {
 namespace {
@@ -64,6 +67,24 @@ TEST(TileJoin, TwoByTwoTilesMakeOneGridAndAMissingTileTakesTheLowestHeight)
     EXPECT_EQ(grid.m_strPath, tiles[0]);
     ASSERT_FALSE(progress.Reports().empty());
     EXPECT_EQ(progress.Reports().back(), (std::pair<std::int64_t, std::int64_t>{4, 4}));
+}
+
+TEST(TileJoin, ACutOffTileIsLeftOutAndNamed)
+{
+    CTempDir dir;
+    const std::vector<std::string> tiles = {
+        WriteTile(dir, "w.3dm", 20, 10, 35.0, 139.0, 35.1, 139.1, 10, [](int, int) { return 300.0f; }),
+        WriteTile(dir, "e.3dm", 20, 10, 35.0, 139.1, 35.1, 139.2, 10, [](int, int) { return 200.0f; }),
+    };
+    std::filesystem::resize_file(tiles[1], 128 + 20 * 4);
+    test::CRecordingMessageSink messages;
+    CHeightGrid grid(CTerrainEnv{&messages});
+    ASSERT_EQ(grid.JoinTiles(tiles, Area(2, 1, tiles[0]), nullptr, 1, 1), 1);
+    EXPECT_EQ(grid.m_nCols, 40);
+    EXPECT_EQ(grid.Height(0, 25), 300.0f) << "not one row of the cut-off tile is taken";
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{
+                                    "途中で切れているタイルを除きました (その範囲はデータなしになります):\n" + tiles[1] +
+                                    ": ファイルが途中で切れています: 208 バイトしかありません (20 × 10 点のタイルは 928 バイト)。"});
 }
 
 TEST(TileJoin, HybridRefinesTheBaseAndLaysFinerTilesOverIt)

@@ -101,6 +101,31 @@ TEST(XmlConversion, FolderJobReadsFoldersArchivesAndLooseFiles)
     EXPECT_EQ(again.kept, 9);
 }
 
+TEST(XmlConversion, ADamagedFileAfterAGoodOneIsCountedAsFailed)
+{
+    CTempDir dir;
+    DemXml good;
+    good.tuples = test::Tuples(25, 10.0, 0.5);
+    DemXml damaged = good;
+    damaged.lowerCorner = "35.258333333 138.5125";
+    damaged.upperCorner = "35.266666667 138.525";
+    damaged.withHigh = false;
+    // Folder order is by name: the good file is read first.
+    fs::create_directories(dir.File("in"));
+    test::WriteFileBytes(dir.File("in/a.xml"), good.Text());
+    test::WriteFileBytes(dir.File("in/b.xml"), damaged.Text());
+    int openMode = 1;
+    test::CRecordingMessageSink messages;
+    XmlFolderJob job{dir.File("db"), &openMode, nullptr, &messages, nullptr};
+    XmlFolderSummary summary;
+    EXPECT_EQ(ImportXmlFolder({dir.File("in")}, job, summary), 1);
+    EXPECT_EQ(summary.converted, 1);
+    ASSERT_EQ(summary.failures.size(), 1u);
+    EXPECT_EQ(summary.failures[0].source, dir.File("in/b.xml"));
+    EXPECT_EQ(summary.failures[0].reason, "このデータは<gml:high>情報がないので処理できません。");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.File("db/5m")), {}), 1);
+}
+
 TEST(XmlConversion, NothingToConvertAndCancel)
 {
     CTempDir dir;

@@ -216,8 +216,12 @@ TEST(XmlImport, RefusalsNameTheMissingPart)
         {Variant([](DemXml& x) { x.low = "1 0"; }), "LOW が０ではありません。XLow:1   YLow:0"},
         {Variant([](DemXml& x) { x.type = "標高"; }), "このデータは<type>情報がないので処理できません。"},
         {Variant([](DemXml& x) { x.withStartPoint = false; }), "このデータは<startPoint>情報がないので処理できません。"},
+        {Variant([](DemXml& x) { x.withHigh = false; }), "このデータは<gml:high>情報がないので処理できません。"},
         {Variant([](DemXml& x) { x.high = "-5 4"; }), std::string(kNotDataFileMessage)},
-        {Variant([](DemXml& x) { x.high = "99999 99999"; }), std::string(kNotDataFileMessage)},
+        {Variant([](DemXml& x) { x.high = "9999 9999"; }),
+         std::string(kNotDataFileMessage) + "\n格子が大きすぎます: 10000 × 10000 点 (5000 × 5000 点まで)。"},
+        {Variant([](DemXml& x) { x.high = "4 5000"; }),
+         std::string(kNotDataFileMessage) + "\n格子が大きすぎます: 5 × 5001 点 (5000 × 5000 点まで)。"},
     };
     for (const auto& c : cases) {
         test::CRecordingMessageSink messages;
@@ -235,6 +239,24 @@ TEST(XmlImport, RefusalsNameTheMissingPart)
     CHeightGrid grid(CTerrainEnv{&messages});
     EXPECT_EQ(Import(grid, noList), 0);
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{"このデータは<gml:tupleList>情報がないので処理できません。"});
+}
+
+TEST(XmlImport, ARefusedFileLeavesNothingOfTheFileReadBefore)
+{
+    DemXml good;
+    good.high = "9 4";
+    good.tuples = Tuples(50, 1.0, 1.0);
+    DemXml damaged = good;
+    damaged.withHigh = false;
+    CHeightGrid grid;
+    ASSERT_EQ(Import(grid, good.Text(), false), 1);
+    EXPECT_EQ(Import(grid, damaged.Text(), false), 0);
+    EXPECT_FALSE(grid.HasHeights());
+    EXPECT_EQ(grid.m_nCols, 0);
+    EXPECT_EQ(grid.m_nRows, 0);
+    EXPECT_EQ(grid.m_nPoints, 0);
+    EXPECT_EQ(grid.m_nValidPoints, 0);
+    EXPECT_EQ(grid.m_nDataDate, 0);
 }
 
 TEST(XmlImport, AFileWithoutAnyHeightIsRefusedSilently)
