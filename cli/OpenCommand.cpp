@@ -79,15 +79,14 @@ std::string BaseTileFolder(const std::string& database, int mesh)
     return database + (mesh == kMesh5m ? "/5m" : mesh == kMesh1m ? "/1m" : "/10m");
 }
 
-// The tiles of a rectangle: the base tile of each kind the mesh setting
-// names is looked for in the database, then the area found is opened.
+// Opens the tiles of the mesh setting found in a rectangle; where none is
+// found and the assembly said nothing, names the folder looked in.
 bool OpenRectangle(CDocumentSession& session, int mesh, const GeoBox& bounds, const std::string& database)
 {
     if (session.FindAreaTiles(mesh, bounds))
         return session.OpenFoundArea();
     if (session.Console().messages.Count() == 0)
-        PrintError(std::string(kFileNotFoundMessage) + ": " + BaseTileFolder(database, mesh) +
-                   " に範囲内のタイルがありません");
+        PrintError(FileNotFoundText(BaseTileFolder(database, mesh) + " に範囲内のタイルがありません"));
     return false;
 }
 
@@ -112,8 +111,7 @@ int RunOpen(const Arguments& args)
         return UsageError(kOpenUsage);
     const std::string database = DatabaseFolderOf(args);
     CDocumentSession session(database);
-    const bool opened = file ? session.OpenFile(args.words[0], mesh) : OpenRectangle(session, *mesh, *bounds, database);
-    if (!opened)
+    if (!(file ? session.OpenFile(args.words[0], mesh) : OpenRectangle(session, *mesh, *bounds, database)))
         return kExitFailure;
     PrintInfo(session.Doc(), args.Has("--json"));
     return WriteJoinedGrid(session.Doc().Grid(), args.Option("--out"));

@@ -13,14 +13,12 @@ HeightSummary SummariseHeights(const CHeightGrid& grid)
         return summary;
     const float* h = grid.Heights();
     const CNoDataMask& noData = grid.NoData();
-    bool any = false;
     for (std::int64_t i = 0; i < grid.m_nPoints; ++i) {
         if (noData.IsMarked(i))
             continue;
-        summary.lowest = any ? std::min(summary.lowest, h[i]) : h[i];
-        summary.highest = any ? std::max(summary.highest, h[i]) : h[i];
-        any = true;
-        ++summary.dataPoints;
+        const bool first = summary.dataPoints++ == 0;
+        summary.lowest = first ? h[i] : std::min(summary.lowest, h[i]);
+        summary.highest = first ? h[i] : std::max(summary.highest, h[i]);
     }
     return summary;
 }

@@ -299,60 +299,6 @@ TEST(HostileTile, InfoRefusesItAsNoDataFile)
     }
 }
 
-// What GDAL makes of a raster's no-data: its value and the share of valid points.
-struct GdalNoData {
-    bool hasValue = false;
-    double value = 0.0;
-    double validPercent = -1.0;
-};
-
-GdalNoData NoDataWithGdal(const std::string& path)
-{
-    GDALAllRegister();
-    GdalNoData result;
-    GDALDatasetH ds = GDALOpen(path.c_str(), GA_ReadOnly);
-    if (!ds)
-        return result;
-    GDALRasterBandH band = GDALGetRasterBand(ds, 1);
-    int has = 0;
-    result.value = GDALGetRasterNoDataValue(band, &has);
-    result.hasValue = has != 0;
-    double low = 0, high = 0, mean = 0, deviation = 0;
-    if (GDALComputeRasterStatistics(band, FALSE, &low, &high, &mean, &deviation, nullptr, nullptr) == CE_None) {
-        const char* valid = GDALGetMetadataItem(band, "STATISTICS_VALID_PERCENT", nullptr);
-        result.validPercent = valid ? std::atof(valid) : -1.0;
-    }
-    GDALClose(ds);
-    return result;
-}
-
-TEST(NoDataExport, AnOpenedTilesGapsReadAsNoDataInGdal)
-{
-    // 20 x 10 heights, 50 of them no data: the program opens the file with 0 in their place.
-    std::vector<float> heights = CSyntheticTerrain(11).Grid(20, 10);
-    for (std::size_t i = 0; i < heights.size(); i += 4)
-        heights[i] = -9999.0f;
-    CTempDir dir;
-    const std::string tile = dir.File("gaps.3dm");
-    WriteFileBytes(tile, TileBytes(20, 10, heights));
-    const std::string asc = dir.File("gaps.asc"), copy = dir.File("copy.3dm");
-    for (const std::string& out : {asc, copy}) {
-        const CliResult opened = RunCli(dir, {"open", tile, "--out", out});
-        ASSERT_EQ(opened.exitCode, 0) << opened.err;
-    }
-
-    const GdalRaster grid = ReadWithGdal(asc);
-    ASSERT_EQ(grid.driver, "AAIGrid");
-    EXPECT_EQ(FirstDifference(heights, grid.heights, 20), "");
-    const GdalNoData ascNoData = NoDataWithGdal(asc);
-    EXPECT_TRUE(ascNoData.hasValue);
-    EXPECT_EQ(ascNoData.value, -9999.0);
-    EXPECT_DOUBLE_EQ(ascNoData.validPercent, 75.0);
-
-    WriteFileBytes(dir.File("copy.hdr"), TileEnviHeader(20, 10));
-    EXPECT_EQ(FirstDifference(heights, ReadWithGdal(copy).heights, 20), "");
-}
-
 TEST(HostileTile, TruncatedTileIsRefusedSayingWhatIsMissing)
 {
     const std::vector<float> heights = CSyntheticTerrain(7).Grid(20, 10);
