@@ -53,6 +53,15 @@ bool AnyAreaTileExists(const std::vector<std::string>& paths)
                        [](const std::string& path) { return !path.empty() && DataFileExists(path); });
 }
 
+std::string DescribeAreaTiles(const std::vector<std::string>& paths)
+{
+    const auto first = std::find_if(paths.begin(), paths.end(), [](const std::string& p) { return !p.empty(); });
+    if (first == paths.end())
+        return {};
+    const auto more = std::count_if(first + 1, paths.end(), [](const std::string& p) { return !p.empty(); });
+    return more == 0 ? *first : *first + " ほか " + std::to_string(more) + " 個";
+}
+
 bool CTessimDoc::BuildTileList(const CAreaRecord& record, int pass)
 {
     m_tiles = AreaTilePaths(record, m_app.m_nMapKind, pass, m_app.m_strDatabaseFolder);

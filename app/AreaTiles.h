@@ -17,4 +17,8 @@ std::vector<std::string> AreaTilePaths(const CAreaRecord& record, int meshSettin
 // Whether at least one of those files exists.
 bool AnyAreaTileExists(const std::vector<std::string>& paths);
 
+// The tiles for a message: the first path and how many more there are
+// ("/db/5m/6443-20-00.3dm ほか 99 個").
+std::string DescribeAreaTiles(const std::vector<std::string>& paths);
+
 } // namespace qb

@@ -1,7 +1,7 @@
 #include "app/TessimDoc.h"
 
 #include "app/AreaFiles.h"
-#include "app/DocumentHost.h"
+#include "app/AreaTiles.h"
 #include "app/TessimApp.h"
 #include "places/PlaceFile.h"
 #include "places/PlaceFitting.h"
@@ -82,7 +82,7 @@ bool CTessimDoc::OpenDocumentSteps(const std::string& path)
         m_app.m_nOpenMode = 0;
     if (m_app.m_nOpenMode == 0 && type != kTypeAre && type != kTypeOther) {
         if (!OpenSingleFile(path)) {
-            m_app.Messages().ShowMessage(kFileNotFoundMessage);
+            m_app.Messages().ShowMessage(m_host.FileNotFoundText(path));
             return false;
         }
         m_app.m_pCurrentDoc = this;
@@ -96,8 +96,10 @@ bool CTessimDoc::OpenDocumentSteps(const std::string& path)
         return false;
     }
     if (!OpenSelection(m_app.m_area)) {
+        // Where none of the tiles exists, they are what was not found.
         if (m_host.ShowsOpenMessages())
-            m_app.Messages().ShowMessage(kFileNotFoundMessage);
+            m_app.Messages().ShowMessage(
+                m_host.FileNotFoundText(AnyAreaTileExists(m_tiles) ? path : DescribeAreaTiles(m_tiles)));
         return false;
     }
     m_app.m_nOpenMode = 2;

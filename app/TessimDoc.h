@@ -1,4 +1,5 @@
 #pragma once
+#include "app/DocumentHost.h"
 #include "places/PlaceTables.h"
 #include "terrain/AreaRecord.h"
 #include "terrain/HeightGrid.h"
@@ -11,11 +12,9 @@ namespace qb {
 
 class CPlaceFiles;
 class CTessimApp;
-class IDocumentHost;
 class IJobRunner;
 class IMessageSink;
 
-inline constexpr std::string_view kFileNotFoundMessage = "ファイルが見つかりませんでした";
 inline constexpr std::string_view kSaveQuestion = "地名ファイルは保存されていません\n保存しますか？";
 inline constexpr std::string_view kSavedStatus = "地名データを保存しました";
 

@@ -1,5 +1,6 @@
 #include "cli/CliSupport.h"
 
+#include "app/DocumentHost.h"
 #include "platform/FileRead.h"
 
 #include <charconv>
@@ -88,19 +89,31 @@ int UsageError(const char* message)
     return kExitUsage;
 }
 
-bool LoadGrid(Session& session, const std::string& path, CHeightGrid& grid)
+std::string FileNotFoundText(std::string_view file)
+{
+    return std::string(kFileNotFoundMessage) + ": " + std::string(file);
+}
+
+bool OpenNamingFailures(Session& session, const std::string& path, const std::function<bool()>& open)
 {
     if (FileSize(path) < 0) {
-        PrintError("ファイルが開けません: " + path);
+        PrintError(FileNotFoundText(path));
         return false;
     }
-    grid.SetEnv(session.Env());
     const int messagesBefore = session.messages.Count();
-    if (grid.LoadFile(path))
+    if (open())
         return true;
     if (session.messages.Count() == messagesBefore)
         PrintError("ファイルが読み込めません: " + path);
     return false;
+}
+
+bool LoadGrid(Session& session, const std::string& path, CHeightGrid& grid, GridRead read)
+{
+    grid.SetEnv(session.Env());
+    return OpenNamingFailures(session, path, [&] {
+        return (read == GridRead::AsOpened ? grid.LoadFile(path) : grid.ReadFile(path)) == 1;
+    });
 }
 
 const char* FileTypeName(std::int32_t fileType)

@@ -3,6 +3,7 @@
 #include "platform/MemorySettingsStore.h"
 #include "terrain/HeightGrid.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -33,8 +34,19 @@ struct Session {
     CTerrainEnv Env() { return CTerrainEnv{&messages, &settings}; }
 };
 
-// Loads FILE into `grid` as the program opens a file; false after a message.
-bool LoadGrid(Session& session, const std::string& path, CHeightGrid& grid);
+// How LoadGrid reads a file: as the program opens it (sea and no-data
+// points of an elevation XML file raised to its lowest height), or the heights
+// as the file holds them.
+enum class GridRead { AsOpened, AsStored };
+
+// Loads FILE into `grid`; false after a message.
+bool LoadGrid(Session& session, const std::string& path, CHeightGrid& grid, GridRead read = GridRead::AsOpened);
+
+// "ファイルが見つかりませんでした: FILE"
+std::string FileNotFoundText(std::string_view file);
+// Runs `open` on FILE: a missing file, and a failure the program says nothing
+// about, are reported with the file's name; false after a message.
+bool OpenNamingFailures(Session& session, const std::string& path, const std::function<bool()>& open);
 
 std::optional<double> ParseNumber(std::string_view text);
 int UsageError(const char* message);
@@ -61,5 +73,7 @@ std::string DeliveredPlaceFolder();
 
 // The database folder the desktop program is configured with; empty when unknown.
 std::string ConfiguredDatabaseFolder();
+// The mesh setting the desktop program is configured with; 0 when unknown.
+int ConfiguredMeshSetting();
 
 } // namespace qb::cli

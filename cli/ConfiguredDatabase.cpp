@@ -1,4 +1,4 @@
-// The database folder from the desktop program's settings, read only.
+// The database folder and the mesh setting from the desktop program's settings, read only.
 #include "cli/CliSupport.h"
 
 #include <filesystem>
@@ -20,6 +20,15 @@ std::string ConfiguredDatabaseFolder()
     return settings.GetSettingString("Param", "Database", documents.empty() ? "" : documents + "/Quarrenby");
 #else
     return {};
+#endif
+}
+
+int ConfiguredMeshSetting()
+{
+#ifdef QB_CLI_HAS_QT
+    return CQtSettingsStore().GetSettingInt("Param", "MapKind", 0);
+#else
+    return 0;
 #endif
 }
 

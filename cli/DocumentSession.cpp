@@ -3,6 +3,7 @@
 #include "terrain/AreaAssembly.h"
 #include "terrain/ProgressJob.h"
 
+#include <charconv>
 #include <cstdio>
 
 namespace qb::cli {
@@ -20,6 +21,11 @@ Session& PreparedSession(Session& session)
 void CConsoleHost::SetStatusText(std::string_view text)
 {
     std::fprintf(stderr, "%.*s\n", static_cast<int>(text.size()), text.data());
+}
+
+std::string CConsoleHost::FileNotFoundText(std::string_view lookedFor) const
+{
+    return cli::FileNotFoundText(lookedFor);
 }
 
 bool CConsoleJobs::RunJob(int kind, const std::function<int(IProgress&)>& job)
@@ -41,10 +47,12 @@ void CDocumentSession::UseMeshSetting(int mesh)
     m_app.m_nSourceKind = SourceKindOfMeshSetting(mesh);
 }
 
-bool CDocumentSession::OpenFile(const std::string& path)
+bool CDocumentSession::OpenFile(const std::string& path, std::optional<int> mesh)
 {
+    UseMeshSetting(mesh.value_or(ConfiguredMeshSetting()));
     m_app.m_nOpenMode = 0;
-    return m_doc.OpenDocument(path);
+    // An area file too short to read fails without a word of the program's.
+    return OpenNamingFailures(m_session, path, [&] { return m_doc.OpenDocument(path); });
 }
 
 bool CDocumentSession::FindAreaTiles(int mesh, const GeoBox& b)
@@ -72,6 +80,21 @@ bool CDocumentSession::OpenFoundArea()
 std::string DatabaseFolderOf(const Arguments& args)
 {
     return args.Option("--database").value_or(ConfiguredDatabaseFolder());
+}
+
+bool MeshSettingOf(const Arguments& args, std::optional<int>& mesh)
+{
+    mesh.reset();
+    const std::optional<std::string> text = args.Option("--mesh-setting");
+    if (!text)
+        return true;
+    int value = -1;
+    const char* end = text->data() + text->size();
+    const auto [next, ec] = std::from_chars(text->data(), end, value);
+    if (ec != std::errc() || next != end || value < kMeshDisc || value > kMeshHybrid1m5m10m)
+        return false;
+    mesh = value;
+    return true;
 }
 
 } // namespace qb::cli

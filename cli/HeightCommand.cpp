@@ -26,7 +26,8 @@ int RunHeight(const Arguments& args)
     // The fractional grid position of the point, column and row.
     const double x = (grid.m_nCols - 1) * (*lon - grid.m_fWest) / (double(grid.m_fEast) - grid.m_fWest);
     const double y = (grid.m_nRows - 1) * (*lat - grid.m_fNorth) / (double(grid.m_fSouth) - grid.m_fNorth);
-    const float height = grid.HeightAt(x, y);
+    // No height where the points it would come from have no data.
+    const std::optional<float> height = grid.MeasuredHeightAt(x, y);
     if (args.Has("--json")) {
         CJsonObject json;
         json.Add("col", col).Add("row", row).Add("x", x).Add("y", y).Add("height", height);
@@ -34,7 +35,10 @@ int RunHeight(const Arguments& args)
     } else {
         std::printf("Cell:      column %d, row %d\n", col, row);
         std::printf("Position:  x %.4f, y %.4f\n", x, y);
-        std::printf("Height:    %.2f m\n", height);
+        if (height)
+            std::printf("Height:    %.2f m\n", *height);
+        else
+            std::printf("Height:    %s\n", kNoDataText.data());
     }
     return kExitOk;
 }

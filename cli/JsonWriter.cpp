@@ -76,6 +76,13 @@ CJsonObject& CJsonObject::Add(std::string_view key, float number)
     return *this;
 }
 
+CJsonObject& CJsonObject::Add(std::string_view key, std::optional<float> number)
+{
+    Key(key);
+    m_body += number ? NumberText(*number) : "null";
+    return *this;
+}
+
 CJsonObject& CJsonObject::Add(std::string_view key, bool flag)
 {
     Key(key);

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,8 @@ public:
     CJsonObject& Add(std::string_view key, int number) { return Add(key, std::int64_t(number)); }
     CJsonObject& Add(std::string_view key, double number);
     CJsonObject& Add(std::string_view key, float number);
+    // null when there is no number.
+    CJsonObject& Add(std::string_view key, std::optional<float> number);
     CJsonObject& Add(std::string_view key, bool flag);
     std::string Text() const { return "{" + m_body + "}"; }
 

@@ -2,6 +2,7 @@
 #include "cli/DocumentSession.h"
 #include "cli/JsonWriter.h"
 
+#include "terrain/AreaAssembly.h"
 #include "terrain/AsciiGrid.h"
 #include "terrain/ZipArchive.h"
 
@@ -67,35 +68,53 @@ int WriteJoinedGrid(const CHeightGrid& grid, const std::optional<std::string>& o
     return kExitFailure;
 }
 
+bool HasAnyBound(const Arguments& args)
+{
+    return args.Option("--west") || args.Option("--east") || args.Option("--south") || args.Option("--north");
+}
+
+// The subfolder of the database whose tiles make the base of an area of the mesh setting.
+std::string BaseTileFolder(const std::string& database, int mesh)
+{
+    return database + (mesh == kMesh5m ? "/5m" : mesh == kMesh1m ? "/1m" : "/10m");
+}
+
+// Opens the tiles of the mesh setting found in a rectangle; where none is
+// found and the assembly said nothing, names the folder looked in.
+bool OpenRectangle(CDocumentSession& session, int mesh, const GeoBox& bounds, const std::string& database)
+{
+    if (session.FindAreaTiles(mesh, bounds))
+        return session.OpenFoundArea();
+    if (session.Console().messages.Count() == 0)
+        PrintError(FileNotFoundText(BaseTileFolder(database, mesh) + " に範囲内のタイルがありません"));
+    return false;
+}
+
+constexpr const char* kOpenUsage =
+    "open takes FILE [--mesh-setting 0..5], or --mesh-setting 1..5 --west W --east E --south S --north N";
+
 } // namespace
 
 int RunOpen(const Arguments& args)
 {
     if (!args.error.empty())
         return UsageError(args.error.c_str());
-    const auto mesh = ParseNumber(args.Option("--mesh-setting").value_or(""));
-    const bool area = mesh.has_value();
+    std::optional<int> mesh;
+    if (!MeshSettingOf(args, mesh))
+        return UsageError(kMeshSettingUsage);
     if (const auto out = args.Option("--out"); out && !HasExtension(*out, ".asc") && !HasExtension(*out, ".3dm"))
         return UsageError("--out takes FILE.3dm or FILE.asc");
-    if (area ? (!args.words.empty() || *mesh < 1 || *mesh > 5 || *mesh != static_cast<int>(*mesh))
-             : args.words.size() != 1)
-        return UsageError("open takes FILE, or --mesh-setting 1..5 --west W --east E --south S --north N");
-    CDocumentSession session(DatabaseFolderOf(args));
-    CTessimDoc& doc = session.Doc();
-    if (area) {
-        const std::optional<GeoBox> bounds = BoundsOf(args);
-        if (!bounds || !session.FindAreaTiles(static_cast<int>(*mesh), *bounds)) {
-            if (session.Console().messages.Count() == 0)
-                PrintError(kFileNotFoundMessage);
-            return kExitFailure;
-        }
-        if (!session.OpenFoundArea())
-            return kExitFailure;
-    } else if (!session.OpenFile(args.words[0])) {
+    const std::optional<GeoBox> bounds = BoundsOf(args);
+    const bool file = args.words.size() == 1 && !HasAnyBound(args);
+    const bool rectangle = args.words.empty() && bounds && mesh && *mesh != kMeshDisc;
+    if (!file && !rectangle)
+        return UsageError(kOpenUsage);
+    const std::string database = DatabaseFolderOf(args);
+    CDocumentSession session(database);
+    if (!(file ? session.OpenFile(args.words[0], mesh) : OpenRectangle(session, *mesh, *bounds, database)))
         return kExitFailure;
-    }
-    PrintInfo(doc, args.Has("--json"));
-    return WriteJoinedGrid(doc.Grid(), args.Option("--out"));
+    PrintInfo(session.Doc(), args.Has("--json"));
+    return WriteJoinedGrid(session.Doc().Grid(), args.Option("--out"));
 }
 
 } // namespace qb::cli

@@ -57,7 +57,7 @@ int RunPlaces(const Arguments& args)
         return UsageError("places takes one FILE.pln");
     const std::string& path = args.words[0];
     if (FileSize(path) < 0) {
-        PrintError("ファイルが開けません: " + path);
+        PrintError(FileNotFoundText(path));
         return kExitFailure;
     }
     Session session;

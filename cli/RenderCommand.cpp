@@ -6,7 +6,6 @@
 #include "cli/DocumentSession.h"
 #include "places/LabelSettings.h"
 #include "platform/qt/QPainterDrawContext.h"
-#include "terrain/AreaAssembly.h"
 #include "terrain/ZipArchive.h"
 #include "views/LabelPlacement.h"
 #include "views/Viewer2D.h"
@@ -85,12 +84,8 @@ const char* ParseOptions(const Arguments& args, RenderRequest& request)
             return "--range takes C0,R0,C1,R1";
         request.range = GridRange{r[0], r[1], r[2], r[3]};
     }
-    if (const auto mesh = args.Option("--mesh-setting")) {
-        const std::vector<int> m = ParseIntegers(*mesh, ',');
-        if (m.size() != 1 || m[0] < kMeshDisc || m[0] > kMeshHybrid1m5m10m)
-            return "--mesh-setting takes 0 to 5";
-        request.meshSetting = m[0];
-    }
+    if (!MeshSettingOf(args, request.meshSetting))
+        return kMeshSettingUsage;
     request.names = args.Has("--names");
     return nullptr;
 }
@@ -201,9 +196,7 @@ int RunRender(const Arguments& args)
     const auto gui = MakeGuiApplication();
     CDocumentSession session(DatabaseFolderOf(args));
     LoadLabelSettings(session.Console().settings);
-    if (request.meshSetting)
-        session.UseMeshSetting(*request.meshSetting);
-    if (!session.OpenFile(request.input))
+    if (!session.OpenFile(request.input, request.meshSetting))
         return kExitFailure;
     return Render(session.Doc(), request);
 }

@@ -3,6 +3,7 @@
 #include "platform/NumberText.h"
 #include "platform/Cp932.h"
 #include "platform/MessageSink.h"
+#include "terrain/NoDataMask.h"
 
 namespace qb {
 namespace {
@@ -13,9 +14,9 @@ constexpr int kFirstLevellessCode = 9;
 
 } // namespace
 
-void CInputName::SetPoint(double height, int eastMetres, int southMetres)
+void CInputName::SetPoint(std::optional<double> height, int eastMetres, int southMetres)
 {
-    m_strHeight = FormatFixed(height, 1, 6) + "m";
+    m_strHeight = height ? FormatFixed(*height, 1, 6) + "m" : std::string(kNoDataText);
     m_strX = FormatInt(eastMetres, 6, false) + "m";
     m_strY = FormatInt(southMetres, 6, false) + "m";
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,15 +20,16 @@ public:
     static constexpr int kLevelChoices = 3;
 
     int m_bEditing = 0;         // 1 when the point has a user name: Delete is usable
-    std::string m_strHeight;    // "%6.1fm"
+    std::string m_strHeight;    // "%6.1fm", or that the point has no data
     std::string m_strName;
     std::string m_strX;         // metres east of the grid's west edge, "%6dm"
     std::string m_strY;         // metres south of the grid's north edge, "%6dm"
     int m_nLevel = -1;          // 0 .. 2
     int m_nKind = 0;            // 0 .. 7: peak, river, ridge, fall, pond, structure, pass, others
 
-    // The texts of the point: its height and its distances from the edges.
-    void SetPoint(double height, int eastMetres, int southMetres);
+    // The texts of the point: its height (none where it has no data) and its
+    // distances from the edges.
+    void SetPoint(std::optional<double> height, int eastMetres, int southMetres);
 
     // The kind code 0 .. 13 of a kind choice and a level; 0 for choices out of range.
     static int KindFromChoice(int level, int kind);

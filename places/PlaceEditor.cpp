@@ -6,6 +6,7 @@
 #include "places/PlaceTables.h"
 #include "platform/MessageSink.h"
 #include "platform/NameInputDialog.h"
+#include "terrain/HeightGrid.h"
 
 #include <cmath>
 #include <limits>
@@ -56,7 +57,8 @@ int CPlaceEditor::EditPlace(float height, int eastMetres, int southMetres)
     const int userIndex = RecordAt(m_tables.User(), m_grid, p.lat, p.lon);
     const int displayIndex = RecordAt(m_tables.Display(), m_grid, p.lat, p.lon);
     CInputName fields;
-    FillDialog(fields, height, eastMetres, southMetres, userIndex);
+    FillDialog(fields, m_grid.HasData(p.row, p.col) ? std::optional<float>(height) : std::nullopt, eastMetres,
+               southMetres, userIndex);
     switch (m_dialog.Run(fields)) {
     case kNameInputOk:
         return Apply(BuildRecord(fields, p, height), userIndex, displayIndex);
@@ -77,7 +79,7 @@ bool CPlaceEditor::HasSystemName(const Point& p) const
     return false;
 }
 
-void CPlaceEditor::FillDialog(CInputName& fields, float height, int eastMetres, int southMetres,
+void CPlaceEditor::FillDialog(CInputName& fields, std::optional<float> height, int eastMetres, int southMetres,
                               int userIndex) const
 {
     fields.SetPoint(height, eastMetres, southMetres);

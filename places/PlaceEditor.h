@@ -1,6 +1,7 @@
 #pragma once
 #include "places/PlaceRecord.h"
 
+#include <optional>
 #include <string_view>
 
 namespace qb {
@@ -40,7 +41,8 @@ private:
     };
 
     bool HasSystemName(const Point& p) const;
-    void FillDialog(CInputName& fields, float height, int eastMetres, int southMetres, int userIndex) const;
+    void FillDialog(CInputName& fields, std::optional<float> height, int eastMetres, int southMetres,
+                    int userIndex) const;
     PlaceRecord BuildRecord(const CInputName& fields, const Point& p, float height) const;
     int Apply(const PlaceRecord& record, int userIndex, int displayIndex);
     int Delete(int userIndex, int displayIndex);

@@ -47,7 +47,7 @@ int WriteAsciiGrid(const CHeightGrid& grid, const std::string& path)
         for (int c = 0; c < grid.m_nCols; ++c) {
             if (c > 0)
                 text += ' ';
-            AppendNumber(text, grid.Height(r, c));
+            AppendNumber(text, grid.StoredHeight(grid.Index(r, c)));
         }
         text += '\n';
         if (text.size() > (1 << 20) || r + 1 == grid.m_nRows) {

@@ -26,28 +26,29 @@ void CHeightGrid::ShowMessage(std::string_view text) const
         m_env.messages->ShowMessage(text, MessageIcon::Exclamation);
 }
 
-int CHeightGrid::LoadFile(const std::string& path)
+int CHeightGrid::ReadFile(const std::string& path)
 {
     m_nFileType = FileTypeOfPath(path);
     m_bJoined = 0;
-    int result = 0;
     switch (m_nFileType) {
     case kFile3dm:
-        result = ReadTile(path);
-        break;
+        return ReadTile(path);
     case kFileMem:
     case kFileSem:
-        result = ReadTextMesh(path);
-        break;
+        return ReadTextMesh(path);
     case kFileXml:
-        result = ImportXml(path, true);
-        if (result)
-            RaiseToMinHeight();
-        break;
+        return ImportXml(path, true);
     default:
         ShowMessage(kNotDataFileMessage);
-        break;
+        return 0;
     }
+}
+
+int CHeightGrid::LoadFile(const std::string& path)
+{
+    const int result = ReadFile(path);
+    if (result && m_nFileType == kFileXml)
+        RaiseToMinHeight();
     if (result)
         AllocViewBuffers();
     StoreMapCentre(true);
@@ -113,25 +114,51 @@ void CHeightGrid::PointToCell(double lat, double lon, int& col, int& row) const
     col = IndexOnAxis(static_cast<float>(lon), m_fWest, m_fEast, m_nCols);
 }
 
+// The points HeightAt interpolates between: the cell's own point (r, c), its
+// horizontal neighbour (r, cx) and its vertical neighbour (ry, c).
+struct CHeightGrid::SlopePoints {
+    int r, c, cx, ry;
+    bool right, below;  // whether the neighbours lie right of and below the point
+};
+
+CHeightGrid::SlopePoints CHeightGrid::SlopePointsAt(double x, double y) const
+{
+    // Positions outside the grid take the nearest cell; a grid one point wide
+    // or high has no slope across.
+    SlopePoints p{};
+    p.c = std::clamp(static_cast<int>(std::floor(std::clamp(x, -1.0, 1.0 * m_nCols))), 0, m_nCols - 1);
+    p.r = std::clamp(static_cast<int>(std::floor(std::clamp(y, -1.0, 1.0 * m_nRows))), 0, m_nRows - 1);
+    p.right = p.c + 1 < m_nCols;
+    p.below = p.r + 1 < m_nRows;
+    p.cx = p.right ? p.c + 1 : std::max(p.c - 1, 0);
+    p.ry = p.below ? p.r + 1 : std::max(p.r - 1, 0);
+    return p;
+}
+
 float CHeightGrid::HeightAt(double x, double y) const
 {
     if (!m_pHeights || m_nPoints <= 0)
         return 0.0f;
-    // Positions outside the grid take the nearest cell; a grid one point wide
-    // or high has no slope across.
-    const int c = std::clamp(static_cast<int>(std::floor(std::clamp(x, -1.0, 1.0 * m_nCols))), 0, m_nCols - 1);
-    const int r = std::clamp(static_cast<int>(std::floor(std::clamp(y, -1.0, 1.0 * m_nRows))), 0, m_nRows - 1);
-    const float h = Height(r, c);
-    const bool right = c + 1 < m_nCols;
-    const bool below = r + 1 < m_nRows;
-    const float hx = right ? Height(r, c + 1) : (c > 0 ? Height(r, c - 1) : h);
-    const float hy = below ? Height(r + 1, c) : (r > 0 ? Height(r - 1, c) : h);
-    const double sx = right ? double(hx) - h : double(h) - hx;
-    const double sy = below ? double(hy) - h : double(h) - hy;
-    const auto value = static_cast<float>(h + sx * (x - c) + sy * (y - r));
+    const SlopePoints p = SlopePointsAt(x, y);
+    const float h = Height(p.r, p.c);
+    const float hx = Height(p.r, p.cx);
+    const float hy = Height(p.ry, p.c);
+    const double sx = p.right ? double(hx) - h : double(h) - hx;
+    const double sy = p.below ? double(hy) - h : double(h) - hy;
+    const auto value = static_cast<float>(h + sx * (x - p.c) + sy * (y - p.r));
     const float low = std::min({h, hx, hy});
     const float high = std::max({h, hx, hy});
     return std::clamp(value, low, high);
+}
+
+std::optional<float> CHeightGrid::MeasuredHeightAt(double x, double y) const
+{
+    if (!m_pHeights || m_nPoints <= 0)
+        return std::nullopt;
+    const SlopePoints p = SlopePointsAt(x, y);
+    if (!HasData(p.r, p.c) || !HasData(p.r, p.cx) || !HasData(p.ry, p.c))
+        return std::nullopt;
+    return HeightAt(x, y);
 }
 
 bool CHeightGrid::IsPointInsideJapan(double lat, double lon)
@@ -159,8 +186,9 @@ void CHeightGrid::FreeBuffers(bool alsoHeights)
 void CHeightGrid::ClearGrid()
 {
     // Every read starts from an empty grid, so nothing of an earlier file
-    // (its size, counts or heights) can pass for part of the next one.
+    // (its size, counts, heights or gaps) can pass for part of the next one.
     m_pHeights.reset();
+    m_noData.Reset(0);
     m_nRows = m_nCols = m_nFileRows = m_nFileCols = 0;
     m_nPoints = m_nDataBytes = 0;
     m_fMinHeight = m_fMaxHeight = 0.0f;
@@ -198,6 +226,7 @@ void CHeightGrid::AdoptHeights(std::unique_ptr<float[]> heights, int columns, in
     m_nRows = rows;
     m_nPoints = static_cast<std::int64_t>(columns) * rows;
     m_nDataBytes = m_nPoints * static_cast<std::int64_t>(sizeof(float));
+    m_noData.Reset(m_nPoints);
 }
 
 void CHeightGrid::UpdateMinMax()
@@ -232,6 +261,17 @@ void CHeightGrid::RaiseToMinHeight()
     float* h = m_pHeights.get();
     for (std::int64_t i = 0; i < m_nPoints; ++i)
         h[i] = std::max(h[i], m_fMinHeight);
+}
+
+void CHeightGrid::ZeroTextMeshNoData()
+{
+    float* h = m_pHeights.get();
+    for (std::int64_t i = 0; i < m_nPoints; ++i) {
+        if (h[i] == kNoData) {
+            m_noData.Mark(i);
+            h[i] = 0.0f;
+        }
+    }
 }
 
 void CHeightGrid::SetExtent(float south, float north, float west, float east)

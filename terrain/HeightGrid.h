@@ -1,4 +1,5 @@
 #pragma once
+#include "terrain/NoDataMask.h"
 #include "terrain/TerrainEnv.h"
 #include "terrain/TileHeader.h"
 
@@ -6,6 +7,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,6 +18,8 @@ class IByteSource;
 class IProgress;
 
 inline constexpr float kNoData = -9999.0f;
+// A tile's heights below this are no data.
+inline constexpr float kTileNoDataBelow = -999.0f;
 // The largest grid the program builds: the refinement refuses anything bigger,
 // and no tile header may promise more.
 inline constexpr std::int64_t kMaxGridPoints = 2'000'000'000;
@@ -43,12 +47,18 @@ public:
     const CTerrainEnv& Env() const { return m_env; }
 
     int LoadFile(const std::string& path);
+    // The reading of LoadFile alone: the heights as the file holds them (an
+    // elevation XML file's sea and no-data points not raised), no view
+    // buffers, no map centre stored.
+    int ReadFile(const std::string& path);
     void StoreMapCentre(bool fromGrid);
 
     float LatOfRow(int row) const;
     float LonOfCol(int col) const;
     void PointToCell(double lat, double lon, int& col, int& row) const;
     float HeightAt(double x, double y) const;
+    // HeightAt where all the points it interpolates between have data, else nothing.
+    std::optional<float> MeasuredHeightAt(double x, double y) const;
     int Refine(int factor, IProgress* progress);
     int IsInsideJapan() const;
     static bool IsPointInsideJapan(double lat, double lon);
@@ -75,7 +85,8 @@ public:
     int JoinTextMeshes(const std::vector<std::string>& tiles, const CAreaRecord& area, IProgress* progress);
     // .mem / .sem text meshes
     int ReadTextMesh(const std::string& path);
-    // Reads the heights of one text mesh into the caller's columns x rows array.
+    // Reads the heights of one text mesh into the caller's columns x rows
+    // array; points without data are the no-data value.
     static int ReadTextMeshData(const std::string& path, float* scratch, int columns, int rows);
     // For joining: the 128-byte header of a tile (1 when all of it was read),
     // and the first `count` heights of a tile; heights the file lacks are no data.
@@ -87,7 +98,8 @@ public:
     void FreeBuffers(bool alsoHeights);
     void AllocViewBuffers();
 
-    // Takes a filled array of rows x columns heights and sets the counts.
+    // Takes a filled array of rows x columns heights and sets the counts;
+    // every point has data until the caller marks it in NoData().
     void AdoptHeights(std::unique_ptr<float[]> heights, int columns, int rows);
     void UpdateMinMax();
 
@@ -96,6 +108,17 @@ public:
     const float* Heights() const { return m_pHeights.get(); }
     float* Heights() { return m_pHeights.get(); }
     bool HasHeights() const { return m_pHeights != nullptr; }
+    // The points that had no data when the grid was read or joined, though
+    // a stand-in height may have been put there since.
+    const CNoDataMask& NoData() const { return m_noData; }
+    CNoDataMask& NoData() { return m_noData; }
+    std::int64_t DataPoints() const { return m_nPoints - m_noData.CountMarked(); }
+    bool HasData(int row, int col) const { return !m_noData.IsMarked(static_cast<std::int64_t>(Index(row, col))); }
+    // The height of a point as files keep it: the no-data value where it has none.
+    float StoredHeight(std::size_t point) const
+    {
+        return m_noData.IsMarked(static_cast<std::int64_t>(point)) ? kNoData : m_pHeights[point];
+    }
     // A .3dm tile or an elevation XML file opened by itself: moving the view
     // stops at its edges instead of opening neighbours.
     bool IsSingleTileFile() const { return (m_nFileType == kFile3dm || m_nFileType == kFileXml) && !m_bJoined; }
@@ -155,6 +178,10 @@ private:
     void ClearGrid();
     int FinishXmlHeights(const std::string& path);
     void RaiseToMinHeight();
+    // Marks the no-data value of a text mesh's reader and puts 0 there.
+    void ZeroTextMeshNoData();
+    struct SlopePoints;
+    SlopePoints SlopePointsAt(double x, double y) const;
     int PlaceTiles(const std::vector<std::string>& tiles, int across, int pass, IProgress* progress);
     void OverlayPosition(const TileHeader& tile, std::int64_t& row, std::int64_t& col) const;
     void CopyTile(const float* tile, std::int64_t firstRow, std::int64_t firstCol, bool overlay);
@@ -163,6 +190,7 @@ private:
     int RefuseFile();
 
     CTerrainEnv m_env;
+    CNoDataMask m_noData;
 };
 
 FileType FileTypeOfPath(const std::string& path);

@@ -120,6 +120,25 @@ private:
     std::vector<float> m_columnValues;
 };
 
+// A refined point between old points has data only when the old points it
+// lies between have: an old point without data takes away the new points
+// less than one old spacing from it.
+void MarkAroundOldNoData(const CNoDataMask& old, int factor, std::int64_t oldCols, std::int64_t oldRows,
+                         CNoDataMask& refined)
+{
+    const std::int64_t k = factor;
+    const std::int64_t cols = oldCols * k;
+    const std::int64_t lastRow = (oldRows - 1) * k, lastCol = (oldCols - 1) * k;
+    old.ForEachMarked([&](std::int64_t point) {
+        const std::int64_t r = point / oldCols, c = point % oldCols;
+        const std::int64_t c0 = std::max<std::int64_t>((c - 1) * k + 1, 0);
+        const std::int64_t c1 = std::min<std::int64_t>((c + 1) * k - 1, lastCol);
+        const std::int64_t r1 = std::min<std::int64_t>((r + 1) * k - 1, lastRow);
+        for (std::int64_t row = std::max<std::int64_t>((r - 1) * k + 1, 0); row <= r1; ++row)
+            refined.MarkRange(row * cols + c0, row * cols + c1 + 1);
+    });
+}
+
 } // namespace
 
 int CHeightGrid::Refine(int factor, IProgress* progress)
@@ -155,7 +174,13 @@ int CHeightGrid::Refine(int factor, IProgress* progress)
     }
     refiner.Border();
 
+    const CNoDataMask oldNoData = std::move(m_noData);
+    const int oldCols = m_nCols, oldRows = m_nRows;
     AdoptHeights(std::move(refined), static_cast<int>(cols), static_cast<int>(rows));
+    // The points the refinement left without a height (those after the last
+    // old row and column) have no data either.
+    m_noData.MarkWhere(m_pHeights.get(), [](float v) { return v == kNoData; });
+    MarkAroundOldNoData(oldNoData, factor, oldCols, oldRows, m_noData);
     m_nMeshSize /= factor;
     m_nMeshSize2 /= factor;
     return 1;

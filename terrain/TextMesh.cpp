@@ -51,6 +51,8 @@ int CHeightGrid::ReadTextMesh(const std::string& path)
     ReadRows(reader, m_strTextHeader, heights.get(), columns, rows,
              static_cast<std::size_t>(columns) * kFieldWidth + 50);
     AdoptHeights(std::move(heights), columns, rows);
+    ZeroTextMeshNoData();
+    m_nValidPoints = static_cast<std::int32_t>(DataPoints());
     UpdateMinMax();
     m_strPath = path;
     m_bNewDatum = 0;

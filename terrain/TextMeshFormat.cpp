@@ -1,5 +1,7 @@
 #include "terrain/TextMeshFormat.h"
 
+#include "terrain/HeightGrid.h"
+
 #include <algorithm>
 
 namespace qb::text_mesh {
@@ -37,8 +39,9 @@ double FieldAngle(std::string_view line, std::size_t pos)
 
 float FieldHeight(std::string_view line, std::size_t column)
 {
-    const int tenths = FieldInt(line, kDataPos + kFieldWidth * column, kFieldWidth);
-    return tenths == -9999 ? 0.0f : static_cast<float>(tenths / 10.0);
+    const std::size_t pos = kDataPos + kFieldWidth * column;
+    const int tenths = FieldInt(line, pos, kFieldWidth);
+    return pos >= line.size() || tenths == -9999 ? kNoData : static_cast<float>(tenths / 10.0);
 }
 
 bool RowHasLine(std::string_view header, int row)
@@ -71,7 +74,7 @@ void ReadRows(CLineReader& reader, std::string_view header, float* heights, int 
     for (int row = 0; row < rows; ++row) {
         float* out = heights + static_cast<std::size_t>(row) * static_cast<std::size_t>(columns);
         if (!RowHasLine(header, row) || reader.AtEnd()) {
-            std::fill(out, out + columns, 0.0f);
+            std::fill(out, out + columns, kNoData);
             continue;
         }
         const std::string_view line = reader.Next(lineLimit);

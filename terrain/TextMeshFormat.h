@@ -31,7 +31,8 @@ int FieldInt(std::string_view line, std::size_t pos, std::size_t width);
 // when it starts with '-', -ddd mm t (t tens of seconds), negated.
 double FieldAngle(std::string_view line, std::size_t pos);
 
-// A height field in tenths of a metre; -9999 (no data) reads as 0.
+// A height field in tenths of a metre; -9999 and a field beyond the end of
+// the line are no data (-9999 m).
 float FieldHeight(std::string_view line, std::size_t column);
 
 // Whether row i has a data line: header position 225 + i is not '0'.
@@ -52,8 +53,8 @@ private:
 };
 
 // Reads `rows` rows of `columns` heights after the header line: rows flagged
-// absent in `header` are 0, as are fields beyond the end of a short line or
-// lines after the end of the file.
+// absent in `header` are no data (-9999 m), as are lines after the end of the
+// file.
 void ReadRows(CLineReader& reader, std::string_view header, float* heights, int columns, int rows,
               std::size_t lineLimit);
 

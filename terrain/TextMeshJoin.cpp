@@ -82,9 +82,10 @@ int CHeightGrid::JoinTextMeshes(const std::vector<std::string>& tiles, const CAr
     const std::int64_t total = std::int64_t(columns) * across * rows * down;
     if (total > kMaxGridPoints)
         return 0;
-    std::unique_ptr<float[]> heights(new (std::nothrow) float[static_cast<std::size_t>(total)]());
+    std::unique_ptr<float[]> heights(new (std::nothrow) float[static_cast<std::size_t>(total)]);
     if (!heights)
         return 0;
+    std::fill(heights.get(), heights.get() + total, kNoData);
     AdoptHeights(std::move(heights), columns * across, rows * down);
     std::vector<float> scratch(static_cast<std::size_t>(columns) * rows);
     for (std::int64_t t = 0; t < n; ++t) {
@@ -93,6 +94,9 @@ int CHeightGrid::JoinTextMeshes(const std::vector<std::string>& tiles, const CAr
         if (!ReportThird(progress, 2, t + 1, n))
             return 0;
     }
+    // Missing tiles and points without data are 0, as the text meshes read them alone.
+    ZeroTextMeshNoData();
+    m_nValidPoints = static_cast<std::int32_t>(DataPoints());
     UpdateMinMax();
     m_strPath = area.ListFlag() ? area.AreaNameUtf8() : area.BaseFile();
     m_bNewDatum = 0;

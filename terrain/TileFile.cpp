@@ -11,6 +11,7 @@
 #include <memory>
 #include <new>
 #include <sys/stat.h>
+#include <vector>
 
 namespace qb {
 
@@ -49,6 +50,24 @@ bool IsSaneHeader(const TileHeader& h)
         return false;
     return std::isfinite(h.south) && std::isfinite(h.north) && std::isfinite(h.west) &&
            std::isfinite(h.east);
+}
+
+// The heights as a tile keeps them, the no-data value where the grid has none.
+void WriteStoredHeights(const CHeightGrid& grid, CAtomicFileWriter& writer)
+{
+    const auto points = static_cast<std::size_t>(grid.m_nPoints);
+    if (!grid.NoData().AnyMarked()) {
+        writer.Write(grid.Heights(), points * sizeof(float));
+        return;
+    }
+    constexpr std::size_t kChunk = 1 << 16;
+    std::vector<float> chunk;
+    for (std::size_t first = 0; first < points; first += kChunk) {
+        chunk.resize(std::min(kChunk, points - first));
+        for (std::size_t i = 0; i < chunk.size(); ++i)
+            chunk[i] = grid.StoredHeight(first + i);
+        writer.Write(chunk.data(), chunk.size() * sizeof(float));
+    }
 }
 
 } // namespace
@@ -120,6 +139,7 @@ int CHeightGrid::ReadTile(const std::string& path)
     }
     ReadHeights(file.get(), heights.get(), points);
     AdoptHeights(std::move(heights), h.columns, h.rows);
+    m_noData.MarkWhere(m_pHeights.get(), [](float v) { return v < kTileNoDataBelow; });
     UpdateMinMax();
     m_strPath = path;
     return 1;
@@ -160,7 +180,7 @@ TileWriteOutcome CHeightGrid::WriteTileOutcome(const std::string& path, TileWrit
     if (!writer.Open(path))
         return TileWriteOutcome::Failed;
     writer.Write(bytes.data(), bytes.size());
-    writer.Write(m_pHeights.get(), static_cast<std::size_t>(m_nDataBytes));
+    WriteStoredHeights(*this, writer);
     return writer.Commit() ? TileWriteOutcome::Written : TileWriteOutcome::Failed;
 }
 

@@ -78,15 +78,19 @@ void CHeightGrid::FinishJoinedHeights(const CAreaRecord& area)
     float* h = m_pHeights.get();
     for (std::int64_t i = 0; i < m_nPoints; ++i) {
         highest = std::max(highest, h[i]);
-        if (h[i] > -999.0f)
+        if (h[i] > kTileNoDataBelow)
             lowest = std::min(lowest, h[i]);
     }
     // An area without a single height keeps 0 where it has none.
     if (lowest == 9999.0f)
         lowest = 0.0f;
-    for (std::int64_t i = 0; i < m_nPoints; ++i)
-        if (h[i] < -999.0f)
+    for (std::int64_t i = 0; i < m_nPoints; ++i) {
+        if (h[i] < kTileNoDataBelow) {
             h[i] = lowest;
+            m_noData.Mark(i);
+        }
+    }
+    m_nValidPoints = static_cast<std::int32_t>(DataPoints());
     m_fMinHeight = lowest;
     m_fMaxHeight = std::max(highest, lowest);
     m_strPath = area.ListFlag() ? area.AreaNameUtf8() : area.BaseFile();
@@ -213,10 +217,19 @@ void CHeightGrid::CopyTile(const float* tile, std::int64_t firstRow, std::int64_
         if (row >= m_nRows)
             return;
         const float* from = tile + r * m_nFileCols;
-        float* to = m_pHeights.get() + row * m_nCols + firstCol;
-        for (std::int64_t c = c0; c < c1; ++c)
-            if (!overlay || from[c] > 0.0f)
+        const std::int64_t first = row * m_nCols + firstCol;
+        float* to = m_pHeights.get() + first;
+        if (!overlay) {
+            std::copy(from + c0, from + c1, to + c0);
+            continue;
+        }
+        // An overlay gives data where it has heights above 0.
+        for (std::int64_t c = c0; c < c1; ++c) {
+            if (from[c] > 0.0f) {
                 to[c] = from[c];
+                m_noData.Unmark(first + c);
+            }
+        }
     }
 }
 

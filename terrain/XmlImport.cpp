@@ -138,7 +138,10 @@ int CHeightGrid::FinishXmlHeights(const std::string& path)
         highest = std::max(highest, v);
         if (v > 0.0f)
             lowest = std::min(lowest, v);
-        valid += v > -9000.0f;
+        if (v > -9000.0f)
+            ++valid;
+        else
+            m_noData.Mark(i);
     }
     if (highest == -9000.0f && lowest == 9000.0f)
         return 0;

@@ -1,5 +1,7 @@
 #include "views/HoverStatus.h"
 
+#include "terrain/NoDataMask.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -48,16 +50,17 @@ Dms ToDms(double value)
     return {value < 0.0 ? -degrees : degrees, minutes, seconds};
 }
 
-std::string FormatHoverStatus(double height, double latitude, double longitude, int interval)
+std::string FormatHoverStatus(std::optional<double> height, double latitude, double longitude, int interval)
 {
     const Dms lat = ToDms(latitude);
     const Dms lon = ToDms(longitude);
+    const std::string heightText = height ? FormatHeight(*height) + "m" : std::string(kNoDataText);
     char text[256];
     std::snprintf(text, sizeof text,
-                  "ｸﾘｯｸ･ﾄﾞﾗｯｸﾞで拡大 ｸﾘｯｸで縮小  標高:%sm 緯度:%02d.%02d'%02d\" 経度:%03d.%02d'%02d\""
+                  "ｸﾘｯｸ･ﾄﾞﾗｯｸﾞで拡大 ｸﾘｯｸで縮小  標高:%s 緯度:%02d.%02d'%02d\" 経度:%03d.%02d'%02d\""
                   " 等高線の間隔:%3dm   ",
-                  FormatHeight(height).c_str(), lat.degrees, lat.minutes, lat.seconds, lon.degrees,
-                  lon.minutes, lon.seconds, interval);
+                  heightText.c_str(), lat.degrees, lat.minutes, lat.seconds, lon.degrees, lon.minutes,
+                  lon.seconds, interval);
     return text;
 }
 

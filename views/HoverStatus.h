@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 
 namespace qb {
@@ -15,8 +16,9 @@ struct Dms {
 // the degrees. A value that is not a number gives 0° 0' 0".
 Dms ToDms(double degrees);
 
-// The status-bar text while the pointer is over the grid: the height, the
-// latitude and longitude of the point and the contour interval.
-std::string FormatHoverStatus(double height, double latitude, double longitude, int interval);
+// The status-bar text while the pointer is over the grid: the height (or
+// that the point has no data), the latitude and longitude of the point and
+// the contour interval.
+std::string FormatHoverStatus(std::optional<double> height, double latitude, double longitude, int interval);
 
 } // namespace qb

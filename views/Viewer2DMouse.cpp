@@ -132,7 +132,8 @@ void CViewer2D::ShowHoverStatus(int col, int row, float height)
     // A grid one point high or wide has no spacing between its edges to divide by.
     const double lat = m_nGridRows > 1 ? m_pGrid->LatOfRow(row) : m_pGrid->m_fNorth;
     const double lon = m_nGridCols > 1 ? m_pGrid->LonOfCol(col) : m_pGrid->m_fWest;
-    Host().SetStatusText(FormatHoverStatus(height, lat, lon, static_cast<int>(m_dContourInterval)));
+    const std::optional<double> measured = m_pGrid->HasData(row, col) ? std::optional<double>(height) : std::nullopt;
+    Host().SetStatusText(FormatHoverStatus(measured, lat, lon, static_cast<int>(m_dContourInterval)));
 }
 
 } // namespace qb

@@ -25,7 +25,12 @@ namespace qb::test {
 struct CDocumentHost final : IDocumentHost {
     bool CloseOtherDocuments(CTessimDoc&) override { return allowClose; }
     void SetStatusText(std::string_view text) override { status = text; }
+    std::string FileNotFoundText(std::string_view lookedFor) const override
+    {
+        return namesFiles ? "not found: " + std::string(lookedFor) : IDocumentHost::FileNotFoundText(lookedFor);
+    }
     bool allowClose = true;
+    bool namesFiles = false;
     std::string status;
 };
 

@@ -1,5 +1,6 @@
 #include "app/TessimDoc.h"
 
+#include "app/AreaTiles.h"
 #include "terrain/AreaAssembly.h"
 #include "terrain/MeshNaming.h"
 #include "terrain/XmlConversion.h"
@@ -26,6 +27,8 @@ TEST_F(TessimDocTest, OneFileOpensWithItsNoDataAsZero)
     EXPECT_EQ(app.m_pCurrentDoc, &doc);
     EXPECT_EQ(doc.Grid().m_nCols, 20);
     EXPECT_EQ(doc.Grid().Height(0, 0), 0.0f);
+    EXPECT_FALSE(doc.Grid().HasData(0, 0)) << "0 stands in for no data";
+    EXPECT_TRUE(doc.Grid().HasData(0, 1));
     EXPECT_EQ(doc.Grid().m_fMinHeight, 0.0f);
     EXPECT_EQ(doc.MapInfo().fileType, "Quarrenby オリジナルデータ");
     EXPECT_TRUE(messages.Messages().empty());
@@ -49,6 +52,37 @@ TEST_F(TessimDocTest, AMissingFileOrARefusingDocumentOpensNothing)
     EXPECT_TRUE(doc.OpenDocument("anything")) << "while importing, an open succeeds at once";
 }
 
+TEST_F(TessimDocTest, AHostThatNamesMissingFilesIsToldWhatWasLookedFor)
+{
+    host.namesFiles = true;
+    app.m_nOpenMode = 0;
+    CTessimDoc doc(app, host, jobs);
+    EXPECT_FALSE(doc.OpenDocument(dir.File("none.3dm")));
+    EXPECT_EQ(messages.Texts().back(), "not found: " + dir.File("none.3dm"));
+
+    // A 2 x 1 area of 10 m tiles, none of them in the database.
+    app.m_nMapKind = kMesh10m;
+    app.m_area.base.SetCounts(2, 1);
+    ASSERT_TRUE(app.m_area.base.SetBaseFile(dir.File("db/10m/5339-06.3dm")));
+    app.m_nOpenMode = 1;
+    EXPECT_FALSE(doc.OpenDocument(app.m_area.base.BaseFile()));
+    EXPECT_EQ(messages.Texts().back(), "not found: " + dir.File("db/10m/5339-06.3dm") + " ほか 1 個");
+
+    // One of them there but unreadable: the area is named.
+    fs::create_directories(dir.File("db/10m"));
+    test::WriteFileBytes(dir.File("db/10m/5339-07.3dm"), "TQZH");
+    app.m_nOpenMode = 1;
+    EXPECT_FALSE(doc.OpenDocument(app.m_area.base.BaseFile()));
+    EXPECT_EQ(messages.Texts().back(), "not found: " + dir.File("db/10m/5339-06.3dm"));
+}
+
+TEST(DescribeAreaTiles, NamesTheFirstTileAndCountsTheOthers)
+{
+    EXPECT_EQ(DescribeAreaTiles({}), "");
+    EXPECT_EQ(DescribeAreaTiles({"", "a.3dm"}), "a.3dm") << "a tile without a name is not counted";
+    EXPECT_EQ(DescribeAreaTiles({"a.3dm", "", "b.3dm", "c.3dm"}), "a.3dm ほか 2 個");
+}
+
 TEST_F(TessimDocTest, AnAreaOfTilesJoinsIntoOneGrid)
 {
     // A 2 x 1 area of 10 m tiles; the eastern one is named by its neighbour rule.
@@ -66,6 +100,8 @@ TEST_F(TessimDocTest, AnAreaOfTilesJoinsIntoOneGrid)
     EXPECT_EQ(doc.Grid().m_nCols, 40);
     EXPECT_EQ(doc.Grid().Height(5, 25), 205.0f);
     EXPECT_EQ(doc.Grid().Height(0, 20), 100.0f) << "a no-data point takes the lowest height";
+    EXPECT_EQ(doc.Grid().DataPoints(), 400 - 2);
+    EXPECT_FALSE(doc.Grid().HasData(0, 20));
     EXPECT_EQ(doc.TileList().size(), 2u);
     EXPECT_EQ(jobs.kinds, (std::vector<int>{1, 3}));
     EXPECT_EQ(doc.MapInfo().fileType, "Quarrenby オリジナルデータ");
@@ -110,6 +146,15 @@ TEST_F(TessimDocTest, TheRealTokachiCellOpensAsOneFiveMetreArea)
     EXPECT_LT(grid.m_fMaxHeight, 250.0f);
     for (std::int64_t i = 0; i < grid.m_nPoints; ++i)
         ASSERT_GT(grid.Heights()[i], -999.0f) << "no point is left without a height";
+    // But the gaps are known: the 33 absent tiles and the no-data points of the 67 others.
+    std::int64_t measured = 0;
+    for (const std::string& tile : doc.TileList()) {
+        TileHeaderBytes header;
+        if (CHeightGrid::ReadTileHeader(tile, header))
+            measured += DecodeTileHeader(header).validPoints;
+    }
+    EXPECT_EQ(grid.DataPoints(), measured);
+    EXPECT_LT(measured, grid.m_nPoints * 2 / 3);
 }
 
 TEST_F(TessimDocTest, TheSaveQuestionBeforeClosing)

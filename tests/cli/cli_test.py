@@ -14,9 +14,16 @@ SOURCE = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)
 SAMPLE = os.path.join(SOURCE, "data", "sample")
 
 
-def run(*args):
-    result = subprocess.run([CLI, *args], capture_output=True, text=True)
+def run(*args, env=None):
+    result = subprocess.run([CLI, *args], capture_output=True, text=True, env=env)
     return result.returncode, result.stdout, result.stderr
+
+
+def without_settings(home):
+    """An environment in which the desktop program has stored no settings."""
+    env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=os.path.join(home, ".config"))
+    env.pop("XDG_DOCUMENTS_DIR", None)
+    return env
 
 
 class Usage(unittest.TestCase):
@@ -52,6 +59,45 @@ class Naming(unittest.TestCase):
         self.assertEqual(run("neighbour", "notes.txt", "1", "0")[0], 1)
 
 
+def single(value):
+    """A number as a single-precision float holds it."""
+    return struct.unpack("<f", struct.pack("<f", value))[0]
+
+
+def file_facts(path):
+    """(points with data, lowest, highest) of a .3dm tile, an elevation XML file or a
+    .mem text mesh, read here as the formats define them, not as Quarrenby reads them."""
+    if path.endswith(".3dm"):
+        heights = [h for h in tile_heights(path) if h > -999]
+    elif path.endswith(".xml"):
+        with open(path, encoding="utf-8-sig") as f:
+            text = f.read()
+        high = [int(v) for v in text.split("<gml:high>")[1].split("<")[0].split()]
+        start = [int(v) for v in text.split("<gml:startPoint>")[1].split("<")[0].split()]
+        points = (high[0] + 1) * (high[1] + 1)
+        body = text.split("<gml:tupleList>")[1].split("</gml:tupleList>")[0]
+        values = [float(t.split(",")[1]) for t in body.split() if "," in t]
+        heights = [single(v) for v in values[:points - (start[1] * (high[0] + 1) + start[0])] if v > -9000]
+    else:
+        with open(path, "rb") as f:
+            lines = f.read().split(b"\r\n")
+        cols, rows, flags = int(lines[0][23:26]), int(lines[0][26:29]), lines[0][225:]
+        data = iter(lines[1:])
+        heights = []
+        for r in range(rows):
+            if r < len(flags) and flags[r:r + 1] == b"0":
+                continue
+            line = next(data)
+            fields = [line[9 + 5 * i:14 + 5 * i] for i in range(cols) if 9 + 5 * i < len(line)]
+            heights += [single(int(f) / 10 if f.strip() else 0.0) for f in fields if f.strip() != b"-9999"]
+    return len(heights), min(heights), max(heights)
+
+
+def facts(info):
+    """(points with data, lowest, highest) of the JSON of info."""
+    return info["validPoints"], single(info["minHeight"]), single(info["maxHeight"])
+
+
 class Grids(unittest.TestCase):
     def test_info_of_each_kind(self):
         tile = json.loads(run("info", "--json", os.path.join(SAMPLE, "FG-GML-5238-74-00-DEM5A-20161001.3dm"))[1])
@@ -65,6 +111,25 @@ class Grids(unittest.TestCase):
         self.assertEqual(sorted(tile), sorted(["path", "type", "cols", "rows", "meshSize", "meshSize2", "west",
                                                "east", "south", "north", "minHeight", "maxHeight",
                                                "validPoints", "dataDate", "newDatum", "startX", "startY"]))
+
+    def test_info_reports_the_lowest_highest_and_count_of_the_points_with_data(self):
+        """Every sample and shared file, its facts computed here from the file itself."""
+        shared = os.path.join(SOURCE, "..", "shared", "data", "dem")
+        with tempfile.TemporaryDirectory() as db:
+            files = [os.path.join(SAMPLE, name) for name in sorted(os.listdir(SAMPLE))
+                     if name.endswith((".3dm", ".xml", ".mem"))]
+            files += [os.path.join(shared, name) for name in sorted(os.listdir(shared))
+                      if name.endswith(".xml")] if os.path.isdir(shared) else []
+            archives = [os.path.join(SAMPLE, "FG-GML-6443-20-DEM5A.zip")]
+            archives += [os.path.join(shared, "FG-GML-3624-30-DEM5B.zip")] if os.path.isdir(shared) else []
+            for archive in archives:
+                self.assertEqual(run("convert", archive, "--database", db)[0], 0, archive)
+            files += [os.path.join(db, "5m", name) for name in sorted(os.listdir(os.path.join(db, "5m")))]
+            self.assertGreater(len(files), 70)
+            for path in files:
+                code, out, err = run("info", path, "--json")
+                self.assertEqual(code, 0, err)
+                self.assertEqual(facts(json.loads(out)), file_facts(path), path)
 
     def test_height_inside_and_outside(self):
         tile = os.path.join(SAMPLE, "FG-GML-5238-74-00-DEM5A-20161001.3dm")
@@ -180,6 +245,124 @@ class Open(unittest.TestCase):
         single = json.loads(run("open", os.path.join(SAMPLE, "tokachi-644320.mem"), "--json")[1])
         self.assertEqual((single["fileType"], single["cols"], single["meshSize"]), ("数値地図５０ｍメッシュ", 200, 50))
         self.assertEqual(run("open", "--mesh-setting", "9")[0], 2)
+
+    def test_a_named_area_takes_the_mesh_setting_and_database_as_render_does(self):
+        with tempfile.TemporaryDirectory() as db, tempfile.TemporaryDirectory() as home:
+            self.assertEqual(run("convert", os.path.join(SAMPLE, "FG-GML-6443-20-DEM5A.zip"), "--database", db)[0], 0)
+            self.assertEqual(run("area", "write", db, "tokachi", os.path.join(db, "5m", "6443-20-00.3dm"), "10", "10",
+                                 "0", "9")[0], 0)
+            area, env = os.path.join(db, "tokachi.ARE"), without_settings(home)
+            code, out, err = run("open", area, "--mesh-setting", "2", "--database", db, "--json", env=env)
+            self.assertEqual(code, 0, err)
+            opened = json.loads(out)
+            self.assertEqual((opened["fileName"], opened["cols"], opened["rows"], opened["tiles"]),
+                             ("tokachi", 2250, 1500, 100))
+            # Without a database folder the tiles are looked for in the default one, and named.
+            code, _, err = run("open", area, "--mesh-setting", "2", env=env)
+            self.assertEqual(code, 1)
+            self.assertIn("ファイルが見つかりませんでした: ", err)
+            self.assertIn(os.path.join("5m", "6443-20-90.3dm") + " ほか 99 個", err)
+            code, _, err = run("open", area, "--mesh-setting", "1", "--database", db)
+            self.assertEqual(code, 1)
+            self.assertIn(os.path.join(db, "10m", "6443-20-90.3dm"), err)
+            code, _, err = run("open", "--database", db, "--mesh-setting", "1", "--west", "143", "--east", "143.125",
+                               "--south", "42.833333333", "--north", "42.916666667")
+            self.assertEqual(code, 1)
+            self.assertIn(os.path.join(db, "10m"), err)
+            short = os.path.join(db, "short.ARE")
+            with open(short, "wb") as f:
+                f.write(bytes(100))
+            code, _, err = run("open", short, "--mesh-setting", "2", "--database", db)
+            self.assertEqual(code, 1)
+            self.assertIn(short, err)
+            self.assertEqual(run("open", area, "--mesh-setting", "6")[0], 2)
+            self.assertEqual(run("open", area, "--west", "143")[0], 2, "a file or a rectangle, not both")
+            self.assertEqual(run("open", "--mesh-setting", "0", "--west", "143", "--east", "143.125", "--south",
+                                 "42.833333333", "--north", "42.916666667")[0], 2, "no rectangle of disc data")
+
+    def test_every_missing_file_is_named(self):
+        for args in (("open", "/nonexistent/a.3dm"), ("open", "/nonexistent/a.ARE"),
+                     ("render", "/nonexistent/a.3dm", "/nonexistent/out.png"), ("info", "/nonexistent/a.mem"),
+                     ("export", "/nonexistent/a.xml", "/nonexistent/out.asc")):
+            code, _, err = run(*args)
+            self.assertEqual(code, 1, args)
+            self.assertIn(args[1], err, args)
+
+
+def tile_heights(path):
+    """The heights of a .3dm tile, row by row from the north-west point."""
+    with open(path, "rb") as f:
+        data = f.read()
+    cols, rows = struct.unpack_from("<i", data, 32)[0], struct.unpack_from("<i", data, 52)[0]
+    return list(struct.unpack_from("<%df" % (cols * rows), data, 128))
+
+
+def ascii_grid_heights(path):
+    """The header words and the heights of an ASCII grid."""
+    with open(path) as f:
+        words = f.read().split()
+    header = dict(zip(words[0:14:2], words[1:14:2]))
+    return header, [float(w) for w in words[14:]]
+
+
+def gdal_valid_percent(path):
+    """GDAL's share of valid points of a raster, or None without gdalinfo."""
+    try:
+        result = subprocess.run(["gdalinfo", "-stats", path], capture_output=True, text=True)
+    except FileNotFoundError:
+        return None
+    for line in result.stdout.splitlines():
+        if "STATISTICS_VALID_PERCENT=" in line:
+            return float(line.split("=")[1])
+    return None
+
+
+class NoData(unittest.TestCase):
+    """The gaps of the data are written and reported as gaps, not as the height drawn there."""
+    BOX = ("--west", "143", "--east", "143.125", "--south", "42.833333333", "--north", "42.916666667")
+
+    def test_the_sample_areas_gaps_are_exported_as_no_data(self):
+        with tempfile.TemporaryDirectory() as db:
+            self.assertEqual(run("convert", os.path.join(SAMPLE, "FG-GML-6443-20-DEM5A.zip"), "--database", db)[0], 0)
+            tiles = [os.path.join(db, "5m", name) for name in sorted(os.listdir(os.path.join(db, "5m")))]
+            self.assertEqual(len(tiles), 67)
+            measured = sum(sum(1 for h in tile_heights(t) if h > -999) for t in tiles)
+            asc, tile = os.path.join(db, "area.asc"), os.path.join(db, "area.3dm")
+            for out in (asc, tile):
+                code, _, err = run("open", "--database", db, "--mesh-setting", "2", *self.BOX, "--out", out)
+                self.assertEqual(code, 0, err)
+            header, heights = ascii_grid_heights(asc)
+            self.assertEqual(header["NODATA_value"], "-9999")
+            self.assertEqual(len(heights), 2250 * 1500)
+            self.assertEqual(sum(1 for h in heights if h != -9999), measured)
+            joined = tile_heights(tile)
+            self.assertEqual(sum(1 for h in joined if h != -9999), measured)
+            self.assertEqual(min(h for h in joined if h != -9999), 56.34000015258789, "the lowest measured height")
+            with open(tile, "rb") as f:
+                self.assertEqual(struct.unpack_from("<i", f.read(100), 96)[0], measured, "valid points in the header")
+            percent = gdal_valid_percent(asc)
+            if percent is not None:
+                self.assertAlmostEqual(percent, 100.0 * measured / (2250 * 1500), places=1)
+                self.assertLess(percent, 50.0)
+
+            # The middle of the cell lies in an absent tile; the tile exported from the area says so.
+            point = json.loads(run("height", tile, "42.875", "143.0625", "--json")[1])
+            self.assertIsNone(point["height"])
+            self.assertIn("データなし", run("height", tile, "42.875", "143.0625")[1])
+            self.assertGreater(json.loads(run("height", tile, "42.8375", "143.0065", "--json")[1])["height"], 100)
+
+    def test_a_text_meshs_gaps_are_exported_as_no_data(self):
+        with tempfile.TemporaryDirectory() as d:
+            with open(os.path.join(SAMPLE, "tokachi-644320.mem"), "rb") as f:
+                lines = f.read().split(b"\r\n")
+            fields = [line[9 + 5 * i:14 + 5 * i] for line in lines[1:201] for i in range(200)]
+            measured = sum(1 for field in fields if field.strip() != b"-9999")
+            asc = os.path.join(d, "mem.asc")
+            self.assertEqual(run("export", os.path.join(SAMPLE, "tokachi-644320.mem"), asc)[0], 0)
+            self.assertEqual(sum(1 for h in ascii_grid_heights(asc)[1] if h != -9999), measured)
+            opened = os.path.join(d, "opened.asc")
+            self.assertEqual(run("open", os.path.join(SAMPLE, "tokachi-644320.mem"), "--out", opened)[0], 0)
+            self.assertEqual(sum(1 for h in ascii_grid_heights(opened)[1] if h != -9999), measured)
 
 
 class Places(unittest.TestCase):

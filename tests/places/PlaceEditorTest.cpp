@@ -92,6 +92,18 @@ TEST_F(PlaceEditorTest, AddingANameAppendsItToBothTables)
     EXPECT_TRUE(tables.IsModified());
 }
 
+TEST_F(PlaceEditorTest, ThePointOfAGapShowsThatItHasNoData)
+{
+    grid.NoData().Mark(static_cast<std::int64_t>(grid.Index(30, 20)));
+    dialog.Queue(kNameInputCancel);
+    dialog.Queue(kNameInputCancel);
+    EXPECT_EQ(editor.EditPlace(56.34f, 205, 309), kEditNothing);
+    EXPECT_EQ(editor.EditPlace(56.34f, 215, 309), kEditNothing);
+    ASSERT_EQ(dialog.shown.size(), 2u);
+    EXPECT_EQ(dialog.shown[0].m_strHeight, "データなし");
+    EXPECT_EQ(dialog.shown[1].m_strHeight, "  56.3m") << "the next point has data";
+}
+
 TEST_F(PlaceEditorTest, ChangingAndDeletingAnExistingName)
 {
     dialog.Queue(kNameInputOk, Typed("sawa", 1, 2));  // code 7

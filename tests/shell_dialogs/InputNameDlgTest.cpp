@@ -64,6 +64,17 @@ TEST_F(InputNameDialog, OpensWithTheChoicesOfTheFieldsAndDeleteOnlyWhenEditing)
     EXPECT_FALSE(Find<QWidget>(fresh, "deleteButton")->isEnabled());
 }
 
+TEST_F(InputNameDialog, APointWithoutDataShowsThatInsteadOfAHeight)
+{
+    fields.SetPoint(std::nullopt, 250, 1500);
+    CInputNameDlg dialog(fields, messages, nullptr);
+    QStringList labels;
+    for (const QLabel* label : dialog.findChildren<QLabel*>())
+        labels << label->text();
+    EXPECT_TRUE(labels.contains(QStringLiteral("データなし"))) << labels.join(u'|').toStdString();
+    EXPECT_FALSE(labels.contains(QStringLiteral("1234.5m")));
+}
+
 TEST_F(InputNameDialog, KindButtonsGreyTheLevelsButTheOpeningStateIsKept)
 {
     fields.m_nKind = 6;   // a pass has no level, yet the levels open usable

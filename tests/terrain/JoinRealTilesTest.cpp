@@ -82,8 +82,10 @@ void JoinBlock(int south, int west, int across, int down)
     }
     EXPECT_EQ(grid.m_fMinHeight, lowest);
     EXPECT_EQ(grid.m_fMaxHeight, highest);
-    for (std::int64_t i = 0; i < grid.m_nPoints; ++i)
+    for (std::int64_t i = 0; i < grid.m_nPoints; ++i) {
         ASSERT_TRUE(valid[static_cast<std::size_t>(i)] || grid.Heights()[i] == lowest) << i;
+        ASSERT_EQ(grid.NoData().IsMarked(i), !valid[static_cast<std::size_t>(i)]) << "the gaps are kept, " << i;
+    }
 
     // Across every seam the heights step as little as between neighbours inside a tile.
     SeamStats seams, inside;

@@ -133,9 +133,10 @@ TEST(TextMesh, HeightFieldsMatchTheTenthsExactly)
     for (int v = -9999; v <= 99999; v += 7) {
         char field[16];
         std::snprintf(field, sizeof field, "123456789%5d", v);
-        const float expected = v == -9999 ? 0.0f : static_cast<float>(v * 0.1);
+        const float expected = v == -9999 ? kNoData : static_cast<float>(v * 0.1);
         ASSERT_EQ(text_mesh::FieldHeight(field, 0), expected) << v;
     }
+    EXPECT_EQ(text_mesh::FieldHeight("123456789  120", 1), kNoData) << "a field past the end of the line";
 }
 
 TEST(TextMesh, LineReaderCarriesOverLongLinesAndDropsLineEnds)
@@ -155,9 +156,9 @@ TEST(TextMesh, JoinReaderFillsTheCallersArray)
                    Lines({Header(10, 10, "0111111111"), DataLine(1, std::vector<int>(10, 30))}));
     std::vector<float> scratch(100, -1.0f);
     ASSERT_EQ(CHeightGrid::ReadTextMeshData(dir.File("j.mem"), scratch.data(), 10, 10), 1);
-    EXPECT_EQ(scratch[0], 0.0f);
+    EXPECT_EQ(scratch[0], kNoData) << "a row flagged absent has no data, for the join to mark";
     EXPECT_FLOAT_EQ(scratch[10], 3.0f);
-    EXPECT_EQ(scratch[99], 0.0f);
+    EXPECT_EQ(scratch[99], kNoData) << "rows past the end of the file";
     EXPECT_EQ(CHeightGrid::ReadTextMeshData(dir.File("none.mem"), scratch.data(), 10, 10), 0);
 }
 

@@ -1,5 +1,6 @@
 #include "terrain/HeightGrid.h"
 
+#include "terrain/AreaAssembly.h"
 #include "terrain/AreaRecord.h"
 #include "tests/support/GridBuilder.h"
 #include "tests/support/RecordingMessageSink.h"
@@ -195,10 +196,56 @@ TEST(TileJoin, TextMeshesJoinInTheOldDatum)
     EXPECT_FLOAT_EQ(grid.Height(3, 0), 12.0f);
     EXPECT_EQ(grid.Height(3, 1), 0.0f);
     EXPECT_EQ(grid.Height(3, 15), 0.0f) << "a missing tile stays at 0";
+    EXPECT_FALSE(grid.HasData(3, 15)) << "but it has no data";
+    EXPECT_TRUE(grid.HasData(3, 1)) << "a blank field reads as 0 m";
+    EXPECT_EQ(grid.DataPoints(), 100);
     EXPECT_EQ(grid.m_joinHeaders.size(), 1u);
 
     test::WriteFileBytes(dir.File("bad.mem"), MemHeader(9, 10, "") + "\r\n");
     EXPECT_EQ(grid.JoinTextMeshes({dir.File("bad.mem")}, Area(1, 1, "bad.mem"), nullptr), 0);
+}
+
+TEST(TileJoin, AJoinMarksMissingTilesAndTheGapsOfTheOthers)
+{
+    CTempDir dir;
+    const std::vector<std::string> tiles = {
+        WriteTile(dir, "w.3dm", 4, 2, 35.0, 139.0, 35.01, 139.03, 10,
+                  [](int r, int c) { return r == 1 && c == 2 ? kNoData : 40.0f; }),
+        dir.File("missing.3dm"),
+    };
+    CHeightGrid grid;
+    ASSERT_EQ(grid.JoinTiles(tiles, Area(2, 1, tiles[0]), nullptr, 1, 1), 1);
+    ASSERT_EQ(grid.m_nCols, 8);
+    EXPECT_EQ(grid.Height(1, 2), 40.0f) << "the stand-in height is the lowest";
+    EXPECT_FALSE(grid.HasData(1, 2));
+    EXPECT_TRUE(grid.HasData(1, 3));
+    for (int c = 4; c < 8; ++c)
+        EXPECT_FALSE(grid.HasData(0, c)) << c;
+    EXPECT_EQ(grid.DataPoints(), 7);
+    EXPECT_EQ(grid.m_nValidPoints, 7) << "written into an exported tile's header";
+}
+
+TEST(TileJoin, AnOverlayGivesDataWhereItHasHeightsAboveZero)
+{
+    CTempDir dir;
+    const std::string base = WriteTile(dir, "base.3dm", 4, 2, 35.0, 139.0, 35.01, 139.03, 10,
+                                       [](int, int c) { return c == 0 ? kNoData : 30.0f; });
+    CHeightGrid grid;
+    ASSERT_EQ(grid.JoinTiles({base}, Area(1, 1, base), nullptr, kMeshHybrid5m10m, 1), 1);
+    ASSERT_EQ(grid.m_nCols, 8);
+    EXPECT_FALSE(grid.HasData(0, 0));
+    EXPECT_FALSE(grid.HasData(0, 1)) << "refined next to the gap";
+    EXPECT_TRUE(grid.HasData(0, 3));
+    EXPECT_FALSE(grid.HasData(0, 7)) << "after the last old column";
+
+    // A 5 m tile over the west half: its one point of 0 m gives no data.
+    const std::string fine = WriteTile(dir, "fine.3dm", 4, 4, 35.0, 139.0, 35.01, 139.015, 5,
+                                       [](int r, int c) { return r == 0 && c == 1 ? 0.0f : 60.0f; });
+    ASSERT_EQ(grid.JoinTiles({fine}, Area(1, 1, fine), nullptr, kMeshHybrid5m10m, 2), 1);
+    EXPECT_TRUE(grid.HasData(0, 0));
+    EXPECT_FALSE(grid.HasData(0, 1));
+    EXPECT_TRUE(grid.HasData(3, 1));
+    EXPECT_FALSE(grid.HasData(0, 7));
 }
 
 } // namespace

@@ -14,6 +14,12 @@ TEST(HoverStatus, TheTextHasTheResourceStringsLayout)
               "ｸﾘｯｸ･ﾄﾞﾗｯｸﾞで拡大 ｸﾘｯｸで縮小  標高:0005.3m 緯度:36.00'00\" 経度:009.00'00\" 等高線の間隔:  1m   ");
 }
 
+TEST(HoverStatus, APointWithoutDataSaysSoInsteadOfAHeight)
+{
+    EXPECT_EQ(FormatHoverStatus(std::nullopt, 35.5, 139.75, 10),
+              "ｸﾘｯｸ･ﾄﾞﾗｯｸﾞで拡大 ｸﾘｯｸで縮小  標高:データなし 緯度:35.30'00\" 経度:139.45'00\" 等高線の間隔: 10m   ");
+}
+
 TEST(HoverStatus, SecondsRoundAndCarryIntoMinutesAndDegrees)
 {
     EXPECT_EQ(ToDms(35.0 + 59.0 / 60 + 59.6 / 3600), (Dms{36, 0, 0}));
@@ -42,6 +48,16 @@ TEST_F(ViewerTest, HoveringMarksTheSnappedPointErasesTheLastMarkAndShowsItsPlace
                   lat.minutes, lat.seconds, lon.degrees, lon.minutes, lon.seconds);
     EXPECT_NE(host.status.find(expected), std::string::npos) << host.status;
     EXPECT_NE(host.status.find("経度:139.03'45\""), std::string::npos);
+}
+
+TEST_F(ViewerTest, HoveringOverAGapShowsThatItHasNoData)
+{
+    MakeGrid(21, 21, [](int, int) { return 56.34f; });  // the stand-in height of a join
+    grid.NoData().Mark(static_cast<std::int64_t>(grid.Index(10, 10)));
+    viewer.OnMouseMove(dc, At(10, 10));
+    EXPECT_NE(host.status.find("標高:データなし 緯度:"), std::string::npos) << host.status;
+    viewer.OnMouseMove(dc, At(11, 10));
+    EXPECT_NE(host.status.find("標高:0056.3m 緯度:"), std::string::npos) << host.status;
 }
 
 TEST_F(ViewerTest, AGridOneRowHighShowsTheLatitudeOfItsNorthEdge)
