@@ -18,6 +18,9 @@ std::string GridFault(bool accepted, const CHeightGrid& grid, std::string_view s
     if (grid.m_nPoints != std::int64_t(grid.m_nCols) * grid.m_nRows ||
         grid.m_nDataBytes != grid.m_nPoints * std::int64_t(sizeof(float)))
         return prefix + "the point and byte counts disagree with the grid's size";
+    if (grid.NoData().Points() != grid.m_nPoints)
+        return prefix + "the no-data mask covers " + std::to_string(grid.NoData().Points()) + " points of " +
+               std::to_string(grid.m_nPoints);
     return {};
 }
 
