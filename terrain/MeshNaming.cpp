@@ -47,15 +47,19 @@ int Digit(const std::string& text, std::size_t pos)
     return pos < text.size() && text[pos] >= '0' && text[pos] <= '9' ? text[pos] - '0' : 0;
 }
 
+// The number of a text of digits only, -1 for any other text; nine digits
+// at most, far more than any grid-square code has.
 int Number(const std::string& text)
 {
+    if (text.empty() || text.size() > 9)
+        return -1;
     int value = 0;
     for (const char ch : text) {
         if (ch < '0' || ch > '9')
             return -1;
         value = value * 10 + (ch - '0');
     }
-    return text.empty() ? -1 : value;
+    return value;
 }
 
 std::string MemNeighbour(const std::string& folder, const std::string& name, int dx, int dy)

@@ -54,6 +54,7 @@ TEST(MeshNaming, NeighboursCarryThroughSecondaryTenthAndPrimaryCells)
         {"/mnt/disc/Data/5339/533907.mem", -1, 0, "/mnt/disc/Data/5339/533906.mem"},
         {"/mnt/disc/Data/5339/533977.mem", 0, 1, "/mnt/disc/Data/5439/543907.mem"},
         {"/home/u/maps/533907.mem", 1, 0, "/home/u/maps/534000.mem"},
+        {"/mnt/disc/Data/64432644320/533907.mem", 1, 0, "/mnt/disc/Data/64432644320/534000.mem"},
         {"/mnt/disc/Data/250m/5639.sem", 1, -1, "/mnt/disc/Data/250m/5540.sem"},
         {"/mnt/disc/Data/readme.txt", 1, 0, ""},
         {"abc.3dm", 1, 0, ""},
