@@ -13,8 +13,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Gives each name field a terminator inside the field. A name too long for
-// its field is cut on a character boundary; a base file path without a
+// Gives each name field a terminator inside the field. The area name keeps
+// whole characters: one too long for its field, or ending in half a
+// character, is cut on a character boundary. A base file path without a
 // terminator is dropped, because a cut path would name another file.
 void TerminateNameFields(CAreaRecord& record)
 {
@@ -23,8 +24,7 @@ void TerminateNameFields(CAreaRecord& record)
         return std::find(bytes.begin() + offset, bytes.begin() + offset + size, 0) !=
                bytes.begin() + offset + size;
     };
-    if (!terminated(area_offset::kAreaName, area_offset::kAreaNameSize))
-        record.SetAreaName(record.AreaName());
+    record.SetAreaName(record.AreaName());
     if (!terminated(area_offset::kBaseFile, area_offset::kBaseFileSize))
         record.SetBaseFile("");
 }

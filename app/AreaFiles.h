@@ -19,8 +19,9 @@ std::string AreaFolder(ISettingsStore& settings);
 
 // Reads one area file into the record: its 412 bytes, the list flag set to
 // 1, and in the current layout the counts at 356 and 360 copied over the
-// older ones. The name fields end inside their fields. False, with the
-// record untouched, when the file cannot be opened or is too short.
+// older ones. The name fields end inside their fields, the area name after
+// a whole character. False, with the record untouched, when the file cannot
+// be opened or is too short.
 bool ReadAreaFile(const std::string& path, CAreaRecord& record);
 
 // The paths of the area files of a folder (every regular file whose name

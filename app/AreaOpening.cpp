@@ -34,10 +34,13 @@ std::vector<std::string> AreaTilePaths(const CAreaRecord& record, int meshSettin
                                        const std::string& databaseFolder)
 {
     std::vector<std::string> paths;
+    if (record.Across() <= 0 || record.Down() <= 0)
+        return paths;
     const std::string base = record.BaseFile();
     for (int y = 0; y < record.Down(); ++y) {
         for (int x = 0; x < record.Across(); ++x) {
-            const std::string name = NeighbourName(base, x - record.BaseColumn(), record.BaseRow() - y);
+            const std::string name = NeighbourName(base, std::int64_t(x) - record.BaseColumn(),
+                                                  std::int64_t(record.BaseRow()) - y);
             paths.push_back(name.empty() ? std::string() : TilePath(name, meshSetting, pass, databaseFolder));
         }
     }

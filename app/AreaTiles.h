@@ -9,7 +9,8 @@ class CAreaRecord;
 // The files of an area's tiles, row by row from the north-west tile, for a
 // mesh setting and load pass (1 base, 2 the 5 m overlay, 3 the 1 m overlay):
 // disc paths as named, database tiles under "10m", "5m" or "1m". A tile
-// without a name gives an empty entry.
+// without a name gives an empty entry; an area without columns or without
+// rows gives no entries.
 std::vector<std::string> AreaTilePaths(const CAreaRecord& record, int meshSetting, int pass,
                                        const std::string& databaseFolder);
 

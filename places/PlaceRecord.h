@@ -27,7 +27,7 @@ struct PlaceRecord {
     std::uint8_t reserved69[3] = {};
 
     std::string_view Name() const;          // the code page 932 bytes before the terminator
-    void SetName(std::string_view cp932);   // cut to 31 bytes on a character boundary
+    void SetName(std::string_view cp932);   // up to a zero byte, cut to 31 bytes on a character boundary
 };
 
 static_assert(sizeof(PlaceRecord) == 72);

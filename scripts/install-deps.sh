@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ pkg-config
+  cmake ninja-build g++ pkg-config clang libclang-rt-14-dev
   qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-noto-cjk
   libzip-dev libfast-float-dev
   libgtest-dev libgmock-dev libbenchmark-dev libexpat1-dev

@@ -3,35 +3,43 @@
 #include "platform/PathText.h"
 #include "terrain/HeightGrid.h"
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
+#include <cstdint>
+#include <cstdlib>
 #include <cstdio>
 
 namespace qb {
 namespace {
 
+// Points far outside any grid-square code, and no number at all, give a
+// code no cell has instead of overflowing the conversion.
 int FloorInt(double value)
 {
-    return static_cast<int>(std::floor(value));
+    const double floored = std::floor(value);
+    if (std::isnan(floored))
+        return INT_MIN;
+    return static_cast<int>(std::clamp(floored, double(INT_MIN), double(INT_MAX)));
 }
 
 std::string Format(const char* format, int p1, int p2, int p3 = 0, int p4 = 0, int p5 = 0, int p6 = 0)
 {
-    char text[64];
+    char text[128];  // six numbers of eleven characters and the rest of the longest name
     std::snprintf(text, sizeof text, format, p1, p2, p3, p4, p5, p6);
     return text;
 }
 
+// A step further than this names no tile: the grid-square codes end long
+// before it, and the code arithmetic stays well inside int.
+constexpr std::int64_t kMaxNeighbourStep = std::int64_t(1) << 20;
+
 // Brings index back into 0 .. span-1, carrying whole steps into `carry`.
 void Carry(int& index, int& carry, int span)
 {
-    while (index < 0) {
-        index += span;
-        --carry;
-    }
-    while (index >= span) {
-        index -= span;
-        ++carry;
-    }
+    const int steps = (index >= 0 ? index : index - span + 1) / span;  // rounded down
+    index -= steps * span;
+    carry += steps;
 }
 
 int Digit(const std::string& text, std::size_t pos)
@@ -39,15 +47,19 @@ int Digit(const std::string& text, std::size_t pos)
     return pos < text.size() && text[pos] >= '0' && text[pos] <= '9' ? text[pos] - '0' : 0;
 }
 
+// The number of a text of digits only, -1 for any other text; nine digits
+// at most, far more than any grid-square code has.
 int Number(const std::string& text)
 {
+    if (text.empty() || text.size() > 9)
+        return -1;
     int value = 0;
     for (const char ch : text) {
         if (ch < '0' || ch > '9')
             return -1;
         value = value * 10 + (ch - '0');
     }
-    return text.empty() ? -1 : value;
+    return value;
 }
 
 std::string MemNeighbour(const std::string& folder, const std::string& name, int dx, int dy)
@@ -178,8 +190,11 @@ std::string DataSourcePath(int kind, const CellCode& cell, const std::string& da
     }
 }
 
-std::string NeighbourName(const std::string& baseName, int dx, int dy)
+std::string NeighbourName(const std::string& baseName, std::int64_t dx, std::int64_t dy)
 {
+    if (std::llabs(dx) > kMaxNeighbourStep || std::llabs(dy) > kMaxNeighbourStep)
+        return {};
+    const int east = static_cast<int>(dx), north = static_cast<int>(dy);
     const auto slash = baseName.find_last_of("/\\");
     const std::string folder = slash == std::string::npos ? "" : baseName.substr(0, slash + 1);
     const std::string name = baseName.substr(folder.size());
@@ -187,13 +202,13 @@ std::string NeighbourName(const std::string& baseName, int dx, int dy)
         return {};
     const std::string ext = LowerExtension(name);
     if (ext == "mem")
-        return MemNeighbour(folder, name, dx, dy);
+        return MemNeighbour(folder, name, east, north);
     if (ext == "sem") {
         const int primary = Number(name.substr(0, 4));
-        return folder + std::to_string((primary / 100 + dy) * 100 + primary % 100 + dx) + ".sem";
+        return folder + std::to_string((primary / 100 + north) * 100 + primary % 100 + east) + ".sem";
     }
     if (ext == "3dm")
-        return TileNeighbour(name, dx, dy);
+        return TileNeighbour(name, east, north);
     return {};
 }
 

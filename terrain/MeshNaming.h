@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string>
 
 namespace qb {
@@ -43,7 +44,8 @@ std::string DataSourcePath(int kind, const CellCode& cell, const std::string& da
 
 // The name of the tile dx cells east and dy cells north of `baseName`, of the
 // same kind: "5340-00" for .3dm names (callers add the extension and folder),
-// a whole path for .mem and .sem names; empty for any other file.
-std::string NeighbourName(const std::string& baseName, int dx, int dy);
+// a whole path for .mem and .sem names; empty for any other file and for
+// steps of more than a million cells.
+std::string NeighbourName(const std::string& baseName, std::int64_t dx, std::int64_t dy);
 
 } // namespace qb

@@ -29,6 +29,24 @@ std::int64_t FileBytes(const std::string& path)
     return error ? -1 : static_cast<std::int64_t>(size);
 }
 
+// Empty for a tile whose file holds all its header promises; else the
+// detail, with the tile's path, to add to kCutOffTilesLeftOutMessage.
+std::string CutOffLine(const std::string& path, const TileHeader& header)
+{
+    const std::string detail = CutOffTileDetail(FileBytes(path), header);
+    return detail.empty() ? detail : "\n" + path + ": " + detail;
+}
+
+// The first point of an overlay tile along one axis of the grid, from the
+// tile's corner. Corners far off the grid, and corners that give no position
+// at all, put the tile just outside it, where the copy clips every point.
+std::int64_t OverlayIndex(double position, std::int64_t tileSpan, std::int64_t gridSpan)
+{
+    if (!std::isfinite(position))
+        return gridSpan;
+    return std::llround(std::clamp(position, double(-tileSpan), double(gridSpan)));
+}
+
 bool Cancelled(IProgress* progress)
 {
     return progress && progress->IsCancelled();
@@ -90,11 +108,17 @@ int CHeightGrid::JoinTiles(const std::vector<std::string>& tiles, const CAreaRec
     if (pass == 1)
         FreeBuffers(true);
 
+    // Only whole tiles give the facts: a cut-off tile's header alone must
+    // not size the grid.
     JoinFacts facts;
+    std::string cutOff;
     const std::int64_t step = std::max<std::int64_t>(1, n / 20);
     for (std::int64_t t = 0; t < n; ++t) {
         TileHeader h;
-        if (ReadSaneHeader(tiles[t], h)) {
+        const bool sane = ReadSaneHeader(tiles[t], h);
+        const std::string cut = sane ? CutOffLine(tiles[t], h) : std::string();
+        cutOff += cut;
+        if (sane && cut.empty()) {
             facts.south = facts.any ? std::min(facts.south, h.south) : h.south;
             facts.west = facts.any ? std::min(facts.west, h.west) : h.west;
             facts.north = facts.any ? std::max(facts.north, h.north) : h.north;
@@ -108,6 +132,8 @@ int CHeightGrid::JoinTiles(const std::vector<std::string>& tiles, const CAreaRec
                 return 0;
         }
     }
+    if (!cutOff.empty())
+        ShowMessage(std::string(kCutOffTilesLeftOutMessage) + cutOff);
     if (!facts.any)
         return 0;
     const TileHeader& h = facts.last;
@@ -146,16 +172,13 @@ int CHeightGrid::PlaceTiles(const std::vector<std::string>& tiles, int across, i
     const auto n = static_cast<std::int64_t>(tiles.size());
     const std::size_t perTile = static_cast<std::size_t>(m_nFileCols) * static_cast<std::size_t>(m_nFileRows);
     std::vector<float> scratch(perTile);
-    std::string cutOff;
     for (std::int64_t t = 0; t < n; ++t) {
         TileHeader h;
         // A tile of other dimensions than the rest can't be placed, and a
-        // cut-off one is not trusted; both count as missing.
-        const bool fits = ReadSaneHeader(tiles[t], h) && h.columns == m_nFileCols && h.rows == m_nFileRows;
-        const std::string cut = fits ? CutOffTileDetail(FileBytes(tiles[t]), h) : std::string();
-        if (!cut.empty())
-            cutOff += "\n" + tiles[t] + ": " + cut;
-        if (fits && cut.empty() && ReadTileHeights(tiles[t], scratch.data(), static_cast<std::int64_t>(perTile))) {
+        // cut-off one (named by the join already) is not trusted; both count as missing.
+        const bool fits = ReadSaneHeader(tiles[t], h) && h.columns == m_nFileCols && h.rows == m_nFileRows &&
+                          CutOffLine(tiles[t], h).empty();
+        if (fits && ReadTileHeights(tiles[t], scratch.data(), static_cast<std::int64_t>(perTile))) {
             std::int64_t row = (t / across) * std::int64_t(m_nFileRows);
             std::int64_t col = (t % across) * std::int64_t(m_nFileCols);
             if (pass > 1)
@@ -168,8 +191,6 @@ int CHeightGrid::PlaceTiles(const std::vector<std::string>& tiles, int across, i
                 return 0;
         }
     }
-    if (!cutOff.empty())
-        ShowMessage(std::string(kCutOffTilesLeftOutMessage) + cutOff);
     return 1;
 }
 
@@ -179,9 +200,11 @@ void CHeightGrid::OverlayPosition(const TileHeader& tile, std::int64_t& row, std
     // placed by their own corners: the extent spans whole cells of m_nCols x
     // m_nRows points.
     if (m_fEast != m_fWest)
-        col = std::llround(double(tile.west - m_fWest) / (double(m_fEast) - m_fWest) * m_nCols);
+        col = OverlayIndex((double(tile.west) - m_fWest) / (double(m_fEast) - m_fWest) * m_nCols, m_nFileCols,
+                           m_nCols);
     if (m_fNorth != m_fSouth)
-        row = std::llround(double(m_fNorth - tile.north) / (double(m_fNorth) - m_fSouth) * m_nRows);
+        row = OverlayIndex((double(m_fNorth) - tile.north) / (double(m_fNorth) - m_fSouth) * m_nRows, m_nFileRows,
+                           m_nRows);
 }
 
 void CHeightGrid::CopyTile(const float* tile, std::int64_t firstRow, std::int64_t firstCol, bool overlay)

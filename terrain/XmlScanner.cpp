@@ -5,7 +5,9 @@
 #include <fast_float/fast_float.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
+#include <limits>
 #include <vector>
 
 namespace qb::xml_scan {
@@ -32,7 +34,7 @@ std::optional<double> NumberAt(std::string_view text, std::size_t pos, std::size
         return std::nullopt;
     double value = 0.0;
     const auto result = fast_float::from_chars(text.data() + pos, text.data() + stop, value);
-    if (result.ec != std::errc())
+    if (result.ec != std::errc() || !std::isfinite(value))
         return std::nullopt;
     if (end)
         *end = stop;
@@ -74,7 +76,9 @@ std::int32_t DateAfter(std::string_view text)
             break;
         ++pos;
     }
-    return parts[0] * 10000 + parts[1] * 100 + parts[2];
+    // Nine digits a part keep this inside 64 bits; a date beyond 32 bits is no date.
+    const std::int64_t date = std::int64_t(parts[0]) * 10000 + std::int64_t(parts[1]) * 100 + parts[2];
+    return date <= std::numeric_limits<std::int32_t>::max() ? static_cast<std::int32_t>(date) : 0;
 }
 
 int SpacingOfType(std::string_view text)

@@ -19,12 +19,14 @@ inline constexpr std::size_t kMaxNumberChars = 63;
 
 // The number in the run of characters at `pos`, ended by a blank or '<'
 // (leading blanks skipped); returns the position behind the run through `end`.
+// A run that reads as no finite number ("nan", "inf") gives none.
 std::optional<double> NumberAt(std::string_view text, std::size_t pos, std::size_t* end = nullptr);
 
 // The two numbers behind `tag`, separated by a blank.
 std::optional<std::pair<double, double>> PairAfter(std::string_view text, std::string_view tag);
 
-// The survey date behind "timePosition>": year-month-day as yyyymmdd, 0 when absent.
+// The survey date behind "timePosition>": year-month-day as yyyymmdd, 0 when
+// absent or too large for 32 bits.
 std::int32_t DateAfter(std::string_view text);
 
 // The spacing of the first "<type>" that begins with 10m, 5m or 1m; 0 when none.

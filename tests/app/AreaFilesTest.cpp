@@ -71,6 +71,15 @@ TEST(AreaFiles, ShortFilesAreSkippedAndNameFieldsEndInsideTheirFields)
     ASSERT_TRUE(ReadAreaFile(dir.File("full.ARE"), record));
     EXPECT_EQ(record.AreaName(), kanji.substr(0, 62));
     EXPECT_EQ(record.BaseFile(), "");
+
+    // A name ending in half a character loses the half, so that it is
+    // written back as it was read.
+    bytes.replace(8, 64, std::string(64, '\0'));
+    bytes.replace(8, 4, "a" + kanji.substr(0, 3));
+    test::WriteFileBytes(dir.File("half.ARE"), bytes);
+    ASSERT_TRUE(ReadAreaFile(dir.File("half.ARE"), record));
+    EXPECT_EQ(record.AreaName(), "a" + kanji.substr(0, 2));
+    EXPECT_EQ(AreaFileRecord(record).AreaName(), record.AreaName());
 }
 
 TEST(AreaFiles, ListingTakesAreFilesOfAnyCaseInNameOrder)

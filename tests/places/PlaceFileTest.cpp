@@ -130,14 +130,17 @@ TEST(PlaceFileFormat, NamesRunToTheLineEndAndAreCutOnACharacterBoundary)
                              Format3Line(0, 0, 35, 139, 35, 139, FullWidth(16)) +
                              Format3Line(0, 0, 35, 139, 35, 139, std::string(40, 'a')) +
                              Format3Line(0, 0, 35, 139, 35, 139, kFuji + "  ") +
-                             Format3Line(0, 0, 35, 139, 35, 139, FullWidth(16, "x"));
+                             Format3Line(0, 0, 35, 139, 35, 139, FullWidth(16, "x")) +
+                             Format3Line(0, 0, 35, 139, 35, 139, "x" + kFuji.substr(0, 3) + std::string("\0\0z", 3));
     const CPlaceTable t = Read(text);
-    ASSERT_EQ(t.Count(), 5);
+    ASSERT_EQ(t.Count(), 6);
     EXPECT_EQ(t[0].Name(), FullWidth(15));
     EXPECT_EQ(t[1].Name(), FullWidth(15));
     EXPECT_EQ(t[2].Name(), std::string(31, 'a'));
     EXPECT_EQ(t[3].Name(), kFuji + "  ");
     EXPECT_EQ(t[4].Name(), FullWidth(15, "x"));
+    EXPECT_EQ(t[5].Name(), "x" + kFuji.substr(0, 2)) << "a zero byte ends the name; the character it splits goes";
+    EXPECT_EQ(Read(UserPlaceFileText(t.Records()))[5].Name(), t[5].Name()) << "and the saved name reads back";
 }
 
 TEST(PlaceFileFormat, HostileTextNeverBreaksTheReader)

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace qb {
 namespace {
 
@@ -20,11 +22,20 @@ TEST(MeshNaming, ACornerOnCellLinesNamesItsOwnCell)
     EXPECT_EQ(TileNameFor(static_cast<float>(south) - 1e-6, static_cast<float>(west) - 1e-6, 10), "5339-06.3dm");
 }
 
+TEST(MeshNaming, CornersFarOutsideEveryCellStillGiveAWholeName)
+{
+    for (const double far : {3.0e38, -3.0e38, 1.0e300, std::nan("")}) {
+        for (const int spacing : {10, 5, 1}) {
+            EXPECT_TRUE(TileNameFor(far, -far, spacing).ends_with(".3dm")) << far << " " << spacing;
+        }
+    }
+}
+
 TEST(MeshNaming, NeighboursCarryThroughSecondaryTenthAndPrimaryCells)
 {
     struct Case {
         const char* base;
-        int dx, dy;
+        std::int64_t dx, dy;
         const char* expected;
     };
     const Case cases[] = {
@@ -43,9 +54,15 @@ TEST(MeshNaming, NeighboursCarryThroughSecondaryTenthAndPrimaryCells)
         {"/mnt/disc/Data/5339/533907.mem", -1, 0, "/mnt/disc/Data/5339/533906.mem"},
         {"/mnt/disc/Data/5339/533977.mem", 0, 1, "/mnt/disc/Data/5439/543907.mem"},
         {"/home/u/maps/533907.mem", 1, 0, "/home/u/maps/534000.mem"},
+        {"/mnt/disc/Data/64432644320/533907.mem", 1, 0, "/mnt/disc/Data/64432644320/534000.mem"},
         {"/mnt/disc/Data/250m/5639.sem", 1, -1, "/mnt/disc/Data/250m/5540.sem"},
         {"/mnt/disc/Data/readme.txt", 1, 0, ""},
         {"abc.3dm", 1, 0, ""},
+        // Far steps carry whole primary cells at once; beyond a million cells there is no tile.
+        {"5339-34.3dm", -20, 0, "5337-30"},
+        {"5339-34-00.3dm", 0, 240, "5639-34-00"},
+        {"5339-34.3dm", (1 << 20) + 1, 0, ""},
+        {"/mnt/disc/Data/250m/5639.sem", 0, -(1 << 21), ""},
     };
     for (const auto& c : cases)
         EXPECT_EQ(NeighbourName(c.base, c.dx, c.dy), c.expected) << c.base << " " << c.dx << "," << c.dy;

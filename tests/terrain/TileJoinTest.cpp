@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <limits>
 
 namespace qb {
 namespace {
@@ -87,6 +88,32 @@ TEST(TileJoin, ACutOffTileIsLeftOutAndNamed)
                                     ": ファイルが途中で切れています: 208 バイトしかありません (20 × 10 点のタイルは 928 バイト)。"});
 }
 
+TEST(TileJoin, ACutOffTileNeverSizesTheGrid)
+{
+    CTempDir dir;
+    const std::vector<std::string> tiles = {
+        WriteTile(dir, "w.3dm", 20, 10, 35.0, 139.0, 35.1, 139.1, 10, [](int, int) { return 300.0f; }),
+        WriteTile(dir, "e.3dm", 300, 200, 35.0, 139.1, 35.1, 139.2, 10, [](int, int) { return 200.0f; }),
+    };
+    std::filesystem::resize_file(tiles[1], 128 + 20 * 4);
+    test::CRecordingMessageSink messages;
+    CHeightGrid grid(CTerrainEnv{&messages});
+    ASSERT_EQ(grid.JoinTiles(tiles, Area(2, 1, tiles[0]), nullptr, 1, 1), 1);
+    EXPECT_EQ(grid.m_nCols, 40) << "the whole tile gives the size, though the cut-off one comes last";
+    EXPECT_EQ(grid.m_nRows, 10);
+    EXPECT_EQ(grid.Height(5, 5), 300.0f);
+    ASSERT_EQ(messages.Texts().size(), 1u);
+    EXPECT_NE(messages.Texts()[0].find(tiles[1]), std::string::npos);
+
+    // With no whole tile there is nothing to join, and the cut-off ones are named.
+    messages.Clear();
+    std::filesystem::resize_file(tiles[0], 128 + 20 * 4);
+    EXPECT_EQ(grid.JoinTiles(tiles, Area(2, 1, tiles[0]), nullptr, 1, 1), 0);
+    ASSERT_EQ(messages.Texts().size(), 1u);
+    EXPECT_NE(messages.Texts()[0].find(tiles[0] + ": "), std::string::npos);
+    EXPECT_NE(messages.Texts()[0].find(tiles[1] + ": "), std::string::npos);
+}
+
 TEST(TileJoin, HybridRefinesTheBaseAndLaysFinerTilesOverIt)
 {
     CTempDir dir;
@@ -110,6 +137,22 @@ TEST(TileJoin, HybridRefinesTheBaseAndLaysFinerTilesOverIt)
     EXPECT_EQ(grid.Height(2, 12), 50.0f) << "values of 0 or below leave the base heights";
     EXPECT_EQ(grid.Height(0, 0), 50.0f);
     EXPECT_EQ(grid.Height(4, 13), 50.0f);
+}
+
+TEST(TileJoin, AnOverlayTileWhoseCornersLieFarOffTheGridLaysNothingDown)
+{
+    CTempDir dir;
+    const std::string base =
+        WriteTile(dir, "base.3dm", 20, 10, 35.0, 139.0, 35.1, 139.2, 5, [](int, int) { return 50.0f; });
+    for (const float west : {-3.0e38f, 3.0e38f, std::numeric_limits<float>::infinity()}) {
+        SCOPED_TRACE(west);
+        CHeightGrid grid;
+        ASSERT_EQ(grid.JoinTiles({base}, Area(1, 1, base), nullptr, 5, 1), 1);
+        const std::string far = WriteTile(dir, "far.3dm", 4, 2, 35.08, west, 35.09, 139.08, 5,
+                                          [](int, int) { return 70.0f; });
+        ASSERT_EQ(grid.JoinTiles({far}, Area(1, 1, far), nullptr, 5, 2), 1);
+        EXPECT_EQ(grid.m_fMaxHeight, 50.0f) << "no point of the far tile is laid over the base";
+    }
 }
 
 TEST(TileJoin, CancelInTheSecondSweepFailsTheJoin)

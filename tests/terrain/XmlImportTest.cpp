@@ -176,6 +176,19 @@ TEST(XmlImport, FileFormsSeenInTheWild)
     EXPECT_EQ(grid.m_nMeshSize, 1);
 }
 
+TEST(XmlImport, ADateBeyondThirtyTwoBitsReadsAsNoDate)
+{
+    DemXml xml;
+    xml.tuples = Tuples(25, 1.0, 1.0);
+    CHeightGrid grid;
+    for (const auto& [date, read] : {std::pair<std::string, int>{"214748-36-47", 2147483647},
+                                     {"214748-36-48", 0}, {"999999999-99-99", 0}}) {
+        xml.date = date;
+        ASSERT_EQ(Import(grid, xml.Text()), 1) << date;
+        EXPECT_EQ(grid.m_nDataDate, read) << date;
+    }
+}
+
 TEST(XmlImport, TheFirstTypeDecidesTheSpacing)
 {
     DemXml xml;
@@ -217,6 +230,9 @@ TEST(XmlImport, RefusalsNameTheMissingPart)
         {Variant([](DemXml& x) { x.type = "標高"; }), "このデータは<type>情報がないので処理できません。"},
         {Variant([](DemXml& x) { x.withStartPoint = false; }), "このデータは<startPoint>情報がないので処理できません。"},
         {Variant([](DemXml& x) { x.withHigh = false; }), "このデータは<gml:high>情報がないので処理できません。"},
+        {Variant([](DemXml& x) { x.low = "nan 0"; }), "このデータは<gml:low>情報がないので処理できません。"},
+        {Variant([](DemXml& x) { x.high = "4 inf"; }), "このデータは<gml:high>情報がないので処理できません。"},
+        {Variant([](DemXml& x) { x.startPoint = "nan nan"; }), "このデータは<startPoint>情報がないので処理できません。"},
         {Variant([](DemXml& x) { x.high = "-5 4"; }), std::string(kNotDataFileMessage)},
         {Variant([](DemXml& x) { x.high = "9999 9999"; }),
          std::string(kNotDataFileMessage) + "\n格子が大きすぎます: 10000 × 10000 点 (5000 × 5000 点まで)。"},
