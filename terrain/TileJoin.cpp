@@ -2,13 +2,13 @@
 #include "terrain/HeightGrid.h"
 
 #include "terrain/AreaRecord.h"
+#include "platform/FileRead.h"
 #include "platform/MessageSink.h"
 #include "platform/Progress.h"
 #include "terrain/TileHeader.h"
 
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
 #include <new>
 #include <vector>
 
@@ -22,18 +22,11 @@ constexpr std::int64_t kMaxTilePoints = 100'000'000;
 constexpr std::string_view kCutOffTilesLeftOutMessage =
     "途中で切れているタイルを除きました (その範囲はデータなしになります):";
 
-std::int64_t FileBytes(const std::string& path)
-{
-    std::error_code error;
-    const auto size = std::filesystem::file_size(path, error);
-    return error ? -1 : static_cast<std::int64_t>(size);
-}
-
 // Empty for a tile whose file holds all its header promises; else the
 // detail, with the tile's path, to add to kCutOffTilesLeftOutMessage.
 std::string CutOffLine(const std::string& path, const TileHeader& header)
 {
-    const std::string detail = CutOffTileDetail(FileBytes(path), header);
+    const std::string detail = CutOffTileDetail(FileSize(path), header);
     return detail.empty() ? detail : "\n" + path + ": " + detail;
 }
 

@@ -70,14 +70,22 @@ TEST(TileJoin, TwoByTwoTilesMakeOneGridAndAMissingTileTakesTheLowestHeight)
     EXPECT_EQ(progress.Reports().back(), (std::pair<std::int64_t, std::int64_t>{4, 4}));
 }
 
+// Two tiles side by side: a whole 20 x 10 one in the west, and in the east one
+// of eastCols x eastRows cut off after its first 20 heights.
+std::vector<std::string> WestWholeEastCutOff(const CTempDir& dir, int eastCols, int eastRows)
+{
+    std::vector<std::string> tiles = {
+        WriteTile(dir, "w.3dm", 20, 10, 35.0, 139.0, 35.1, 139.1, 10, [](int, int) { return 300.0f; }),
+        WriteTile(dir, "e.3dm", eastCols, eastRows, 35.0, 139.1, 35.1, 139.2, 10, [](int, int) { return 200.0f; }),
+    };
+    std::filesystem::resize_file(tiles[1], 128 + 20 * 4);
+    return tiles;
+}
+
 TEST(TileJoin, ACutOffTileIsLeftOutAndNamed)
 {
     CTempDir dir;
-    const std::vector<std::string> tiles = {
-        WriteTile(dir, "w.3dm", 20, 10, 35.0, 139.0, 35.1, 139.1, 10, [](int, int) { return 300.0f; }),
-        WriteTile(dir, "e.3dm", 20, 10, 35.0, 139.1, 35.1, 139.2, 10, [](int, int) { return 200.0f; }),
-    };
-    std::filesystem::resize_file(tiles[1], 128 + 20 * 4);
+    const std::vector<std::string> tiles = WestWholeEastCutOff(dir, 20, 10);
     test::CRecordingMessageSink messages;
     CHeightGrid grid(CTerrainEnv{&messages});
     ASSERT_EQ(grid.JoinTiles(tiles, Area(2, 1, tiles[0]), nullptr, 1, 1), 1);
@@ -91,11 +99,7 @@ TEST(TileJoin, ACutOffTileIsLeftOutAndNamed)
 TEST(TileJoin, ACutOffTileNeverSizesTheGrid)
 {
     CTempDir dir;
-    const std::vector<std::string> tiles = {
-        WriteTile(dir, "w.3dm", 20, 10, 35.0, 139.0, 35.1, 139.1, 10, [](int, int) { return 300.0f; }),
-        WriteTile(dir, "e.3dm", 300, 200, 35.0, 139.1, 35.1, 139.2, 10, [](int, int) { return 200.0f; }),
-    };
-    std::filesystem::resize_file(tiles[1], 128 + 20 * 4);
+    const std::vector<std::string> tiles = WestWholeEastCutOff(dir, 300, 200);
     test::CRecordingMessageSink messages;
     CHeightGrid grid(CTerrainEnv{&messages});
     ASSERT_EQ(grid.JoinTiles(tiles, Area(2, 1, tiles[0]), nullptr, 1, 1), 1);
