@@ -1,6 +1,7 @@
 #include "cli/CliSupport.h"
 
 #include "app/DocumentHost.h"
+#include "cli/GridFiles.h"
 #include "platform/FileRead.h"
 
 #include <charconv>
@@ -114,6 +115,15 @@ bool LoadGrid(Session& session, const std::string& path, CHeightGrid& grid, Grid
     return OpenNamingFailures(session, path, [&] {
         return (read == GridRead::AsOpened ? grid.LoadFile(path) : grid.ReadFile(path)) == 1;
     });
+}
+
+int WriteGridOrSay(const CHeightGrid& grid, const std::string& path)
+{
+    const std::string failed = WriteGridFile(grid, path);
+    if (failed.empty())
+        return kExitOk;
+    PrintError("ファイルが書き込めません: " + failed);
+    return kExitFailure;
 }
 
 const char* FileTypeName(std::int32_t fileType)

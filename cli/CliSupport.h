@@ -48,6 +48,10 @@ std::string FileNotFoundText(std::string_view file);
 // about, are reported with the file's name; false after a message.
 bool OpenNamingFailures(Session& session, const std::string& path, const std::function<bool()>& open);
 
+// Writes the grid as the file's extension says (.3dm, .asc with .prj, .tif);
+// kExitOk, or kExitFailure after naming the file that could not be written.
+int WriteGridOrSay(const CHeightGrid& grid, const std::string& path);
+
 std::optional<double> ParseNumber(std::string_view text);
 int UsageError(const char* message);
 void PrintError(std::string_view message);

@@ -1,6 +1,5 @@
 #include "cli/CliSupport.h"
-#include "platform/PathText.h"
-#include "terrain/AsciiGrid.h"
+#include "cli/GridFiles.h"
 
 namespace qb::cli {
 
@@ -9,19 +8,13 @@ int RunExport(const Arguments& args)
     if (args.words.size() != 2)
         return UsageError("export takes FILE OUT");
     const std::string& out = args.words[1];
-    const bool ascii = HasExtension(out, ".asc");
-    if (!ascii && FileTypeOfPath(out) != kFile3dm)
-        return UsageError("OUT must end in .3dm or .asc");
+    if (!IsGridFilePath(out))
+        return UsageError("OUT must end in .3dm, .asc or .tif");
     Session session;
     CHeightGrid grid;
     if (!LoadGrid(session, args.words[0], grid))
         return kExitFailure;
-    const int written = ascii ? WriteAsciiGrid(grid, out) : grid.WriteTile(out, TileWriteMode::Replace);
-    if (!written) {
-        PrintError("ファイルが書き込めません: " + out);
-        return kExitFailure;
-    }
-    return kExitOk;
+    return WriteGridOrSay(grid, out);
 }
 
 } // namespace qb::cli

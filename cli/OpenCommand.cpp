@@ -1,9 +1,9 @@
 #include "cli/CliSupport.h"
 #include "cli/DocumentSession.h"
+#include "cli/GridFiles.h"
 #include "cli/JsonWriter.h"
 
 #include "terrain/AreaAssembly.h"
-#include "terrain/AsciiGrid.h"
 #include "terrain/ZipArchive.h"
 
 #include <cstdio>
@@ -55,17 +55,10 @@ void PrintInfo(const CTessimDoc& doc, bool json)
     std::printf("タイル数        %zu\n地名の数        %d\n", doc.TileList().size(), doc.Places().Display().Count());
 }
 
-// Writes the opened grid when --out asks for it, as a tile or an ASCII grid.
+// Writes the opened grid when --out asks for it, as a tile, an ASCII grid or a GeoTIFF.
 int WriteJoinedGrid(const CHeightGrid& grid, const std::optional<std::string>& out)
 {
-    if (!out)
-        return kExitOk;
-    const bool written = HasExtension(*out, ".asc") ? WriteAsciiGrid(grid, *out)
-                                                    : grid.WriteTile(*out, TileWriteMode::Replace);
-    if (written)
-        return kExitOk;
-    PrintError("ファイルが書き込めません: " + *out);
-    return kExitFailure;
+    return out ? WriteGridOrSay(grid, *out) : kExitOk;
 }
 
 bool HasAnyBound(const Arguments& args)
@@ -102,8 +95,8 @@ int RunOpen(const Arguments& args)
     std::optional<int> mesh;
     if (!MeshSettingOf(args, mesh))
         return UsageError(kMeshSettingUsage);
-    if (const auto out = args.Option("--out"); out && !HasExtension(*out, ".asc") && !HasExtension(*out, ".3dm"))
-        return UsageError("--out takes FILE.3dm or FILE.asc");
+    if (const auto out = args.Option("--out"); out && !IsGridFilePath(*out))
+        return UsageError("--out takes FILE.3dm, FILE.asc or FILE.tif");
     const std::optional<GeoBox> bounds = BoundsOf(args);
     const bool file = args.words.size() == 1 && !HasAnyBound(args);
     const bool rectangle = args.words.empty() && bounds && mesh && *mesh != kMeshDisc;

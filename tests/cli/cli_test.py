@@ -37,7 +37,8 @@ class Usage(unittest.TestCase):
         self.assertEqual(run("frobnicate")[0], 2)
         self.assertEqual(run("info")[0], 2)
         self.assertEqual(run("refine", "a.3dm", "3", "b.3dm")[0], 2)
-        self.assertEqual(run("export", "a.3dm", "b.tif")[0], 2)
+        self.assertEqual(run("export", "a.3dm", "b.png")[0], 2)
+        self.assertEqual(run("open", "a.3dm", "--out", "b.png")[0], 2)
         self.assertEqual(run("tilename", "35", "139", "7")[0], 2)
         self.assertEqual(run("assemble", "--kind", "6", "--west", "139")[0], 2)
         self.assertEqual(run("convert", "--database")[0], 2)
@@ -327,8 +328,8 @@ class NoData(unittest.TestCase):
             tiles = [os.path.join(db, "5m", name) for name in sorted(os.listdir(os.path.join(db, "5m")))]
             self.assertEqual(len(tiles), 67)
             measured = sum(sum(1 for h in tile_heights(t) if h > -999) for t in tiles)
-            asc, tile = os.path.join(db, "area.asc"), os.path.join(db, "area.3dm")
-            for out in (asc, tile):
+            asc, tile, tif = (os.path.join(db, "area." + kind) for kind in ("asc", "3dm", "tif"))
+            for out in (asc, tile, tif):
                 code, _, err = run("open", "--database", db, "--mesh-setting", "2", *self.BOX, "--out", out)
                 self.assertEqual(code, 0, err)
             header, heights = ascii_grid_heights(asc)
@@ -344,6 +345,7 @@ class NoData(unittest.TestCase):
             if percent is not None:
                 self.assertAlmostEqual(percent, 100.0 * measured / (2250 * 1500), places=1)
                 self.assertLess(percent, 50.0)
+                self.assertAlmostEqual(gdal_valid_percent(tif), percent, places=3, msg="the GeoTIFF's no-data")
 
             # The middle of the cell lies in an absent tile; the tile exported from the area says so.
             point = json.loads(run("height", tile, "42.875", "143.0625", "--json")[1])

@@ -2,6 +2,7 @@
 // quarrenby-cli writes must read the same in GDAL, and hostile tiles must be
 // refused by the command-line tool.
 #include "terrain/HeightGrid.h"
+#include "tests/gdal/CliRun.h"
 #include "tests/support/MemFile.h"
 #include "tests/support/TempDir.h"
 
@@ -18,7 +19,6 @@
 #include <sstream>
 #include <stdexcept>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
 namespace qb::test {
@@ -27,35 +27,6 @@ namespace {
 static_assert(std::endian::native == std::endian::little, "tile bytes are built in native order");
 
 const std::string kNotDataFile = "このファイルはデータファイルではありません。";
-
-std::string Quoted(const std::string& word)
-{
-    std::string out = "'";
-    for (const char ch : word)
-        out += ch == '\'' ? std::string("'\\''") : std::string(1, ch);
-    return out + "'";
-}
-
-struct CliResult {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-CliResult RunCli(const CTempDir& dir, const std::vector<std::string>& args)
-{
-    std::string command = Quoted(QB_CLI_PATH);
-    for (const auto& arg : args)
-        command.append(" ").append(Quoted(arg));
-    command.append(" >").append(Quoted(dir.File("cli.out")));
-    command.append(" 2>").append(Quoted(dir.File("cli.err")));
-    const int status = std::system(command.c_str());
-    CliResult result;
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.out = ReadFileBytes(dir.File("cli.out"));
-    result.err = ReadFileBytes(dir.File("cli.err"));
-    return result;
-}
 
 // The number after "key": in the one-line JSON of `info --json`.
 double JsonNumber(const std::string& json, const std::string& key)
