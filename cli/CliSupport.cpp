@@ -28,7 +28,8 @@ std::optional<std::string> Arguments::Option(std::string_view name) const
 namespace {
 
 constexpr std::string_view kValueOptions[] = {"--database", "--kind", "--west", "--east", "--south", "--north", "--grid",
-                                             "--mesh-setting", "--out", "--size", "--method", "--range"};
+                                             "--mesh-setting", "--out", "--size", "--method", "--range",
+                                             "--resolution", "--exaggeration", "--colour-scheme"};
 
 bool TakesValue(std::string_view name)
 {
@@ -76,6 +77,35 @@ std::optional<double> ParseNumber(std::string_view text)
     if (result.ec != std::errc() || result.ptr != last)
         return std::nullopt;
     return value;
+}
+
+std::optional<std::int64_t> ParseInteger(std::string_view text, std::int64_t low, std::int64_t high)
+{
+    std::int64_t value = 0;
+    const char* end = text.data() + text.size();
+    const auto [next, ec] = std::from_chars(text.data(), end, value);
+    if (ec != std::errc() || next != end || value < low || value > high)
+        return std::nullopt;
+    return value;
+}
+
+std::vector<int> ParseIntegers(std::string_view text, char separator)
+{
+    std::vector<int> values;
+    const char* p = text.data();
+    const char* end = p + text.size();
+    while (true) {
+        int value = 0;
+        const auto [next, ec] = std::from_chars(p, end, value);
+        if (ec != std::errc())
+            return {};
+        values.push_back(value);
+        if (next == end)
+            return values;
+        if (*next != separator)
+            return {};
+        p = next + 1;
+    }
 }
 
 void PrintError(std::string_view message)

@@ -53,6 +53,10 @@ bool OpenNamingFailures(Session& session, const std::string& path, const std::fu
 int WriteGridOrSay(const CHeightGrid& grid, const std::string& path);
 
 std::optional<double> ParseNumber(std::string_view text);
+// The whole text as an integer from `low` to `high`; nothing when it is not.
+std::optional<std::int64_t> ParseInteger(std::string_view text, std::int64_t low, std::int64_t high);
+// Integers separated by `separator`, all of the text and nothing else; empty when it is not.
+std::vector<int> ParseIntegers(std::string_view text, char separator);
 int UsageError(const char* message);
 void PrintError(std::string_view message);
 const char* FileTypeName(std::int32_t fileType);

@@ -3,7 +3,6 @@
 #include "terrain/AreaAssembly.h"
 #include "terrain/ProgressJob.h"
 
-#include <charconv>
 #include <cstdio>
 
 namespace qb::cli {
@@ -88,13 +87,10 @@ bool MeshSettingOf(const Arguments& args, std::optional<int>& mesh)
     const std::optional<std::string> text = args.Option("--mesh-setting");
     if (!text)
         return true;
-    int value = -1;
-    const char* end = text->data() + text->size();
-    const auto [next, ec] = std::from_chars(text->data(), end, value);
-    if (ec != std::errc() || next != end || value < kMeshDisc || value > kMeshHybrid1m5m10m)
-        return false;
-    mesh = value;
-    return true;
+    const auto value = ParseInteger(*text, kMeshDisc, kMeshHybrid1m5m10m);
+    if (value)
+        mesh = static_cast<int>(*value);
+    return value.has_value();
 }
 
 } // namespace qb::cli

@@ -4,6 +4,7 @@
 
 #ifdef QB_CLI_HAS_QT
 #include "cli/DocumentSession.h"
+#include "cli/SceneOptions.h"
 #include "places/LabelSettings.h"
 #include "platform/qt/QPainterDrawContext.h"
 #include "terrain/ZipArchive.h"
@@ -16,7 +17,6 @@
 #include <QPainter>
 #include <QSvgGenerator>
 
-#include <charconv>
 #include <memory>
 #include <optional>
 #include <string>
@@ -44,26 +44,6 @@ struct RenderRequest {
     bool svg = false;
 };
 
-// Integers separated by `separator`, all of the text and nothing else.
-std::vector<int> ParseIntegers(std::string_view text, char separator)
-{
-    std::vector<int> values;
-    const char* p = text.data();
-    const char* end = p + text.size();
-    while (true) {
-        int value = 0;
-        const auto [next, ec] = std::from_chars(p, end, value);
-        if (ec != std::errc())
-            return {};
-        values.push_back(value);
-        if (next == end)
-            return values;
-        if (*next != separator)
-            return {};
-        p = next + 1;
-    }
-}
-
 const char* ParseOptions(const Arguments& args, RenderRequest& request)
 {
     if (const auto size = args.Option("--size")) {
@@ -78,12 +58,8 @@ const char* ParseOptions(const Arguments& args, RenderRequest& request)
             return "--method takes contour or bands";
         request.method = *method == "bands" ? 1 : 0;
     }
-    if (const auto range = args.Option("--range")) {
-        const std::vector<int> r = ParseIntegers(*range, ',');
-        if (r.size() != 4)
-            return "--range takes C0,R0,C1,R1";
-        request.range = GridRange{r[0], r[1], r[2], r[3]};
-    }
+    if (!RangeOf(args, request.range))
+        return kRangeUsage;
     if (!MeshSettingOf(args, request.meshSetting))
         return kMeshSettingUsage;
     request.names = args.Has("--names");
@@ -102,13 +78,6 @@ const char* ParseRequest(const Arguments& args, RenderRequest& request)
     if (!request.svg && !HasExtension(request.output, ".png"))
         return "the output must be a .png or an .svg file";
     return ParseOptions(args, request);
-}
-
-// A range of at least two columns and two rows, inside the grid.
-bool FitsGrid(const GridRange& r, const CHeightGrid& grid)
-{
-    return r.colFirst >= 0 && r.rowFirst >= 0 && r.colFirst < r.colLast && r.rowFirst < r.rowLast &&
-           r.colLast < grid.m_nCols && r.rowLast < grid.m_nRows;
 }
 
 // Fonts and painting need a GUI application; without a display it draws offscreen.
@@ -165,8 +134,7 @@ int Render(CTessimDoc& doc, const RenderRequest& request)
 {
     CHeightGrid& grid = doc.Grid();
     if (request.range && !FitsGrid(*request.range, grid)) {
-        PrintError("--range lies outside the grid of " + std::to_string(grid.m_nCols) + " x " +
-                   std::to_string(grid.m_nRows) + " points");
+        PrintError(RangeOutsideText(grid));
         return kExitFailure;
     }
     CViewer2D viewer;
