@@ -62,6 +62,11 @@ std::string NumberText(T value)
 
 } // namespace
 
+std::string JsonNumber(float number)
+{
+    return NumberText(number);
+}
+
 CJsonObject& CJsonObject::Add(std::string_view key, double number)
 {
     Key(key);
@@ -81,6 +86,24 @@ CJsonObject& CJsonObject::Add(std::string_view key, std::optional<float> number)
     Key(key);
     m_body += number ? NumberText(*number) : "null";
     return *this;
+}
+
+CJsonObject& CJsonObject::AddJson(std::string_view key, std::string_view json)
+{
+    Key(key);
+    m_body += json;
+    return *this;
+}
+
+std::string JsonArray(const std::vector<std::string>& items)
+{
+    std::string out = "[";
+    for (const std::string& item : items) {
+        if (out.size() > 1)
+            out += ',';
+        out += item;
+    }
+    return out + "]";
 }
 
 CJsonObject& CJsonObject::Add(std::string_view key, bool flag)

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace qb {
 
@@ -18,6 +19,8 @@ public:
     // null when there is no number.
     CJsonObject& Add(std::string_view key, std::optional<float> number);
     CJsonObject& Add(std::string_view key, bool flag);
+    // A value already in JSON: an object or an array.
+    CJsonObject& AddJson(std::string_view key, std::string_view json);
     std::string Text() const { return "{" + m_body + "}"; }
 
 private:
@@ -26,5 +29,9 @@ private:
 };
 
 std::string JsonString(std::string_view text);
+// The shortest text that reads back to the same number; null for NaN and infinities.
+std::string JsonNumber(float number);
+// "[a,b,...]" of values already in JSON.
+std::string JsonArray(const std::vector<std::string>& items);
 
 } // namespace qb

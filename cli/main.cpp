@@ -17,6 +17,9 @@ constexpr const char* kHelp =
     "  refine FILE K OUT.3dm       refine the grid K-fold (K = 2 or 5) and write it\n"
     "  export FILE OUT             write the grid as a .3dm tile, an ASCII grid (.asc, with its\n"
     "                              .prj) or a GeoTIFF (.tif), both in the grid's datum\n"
+    "  export FILE OUT.glb|OUT.stl|OUT.obj [SCENE] [--mesh-setting M] [--database DIR]\n"
+    "                              write the rendering view's mesh with its walls and bottom,\n"
+    "                              in metres: glTF binary, closed binary STL, or OBJ\n"
     "  tilename LAT LON SPACING    the .3dm name of a tile whose south-west point is there\n"
     "  neighbour NAME DX DY        the name of the tile DX cells east and DY cells north\n"
     "  import FILE.xml OUT.3dm     convert one elevation XML file into a tile\n"
@@ -41,6 +44,15 @@ constexpr const char* kHelp =
     "       [--range C0,R0,C1,R1] [--names] [--mesh-setting M] [--database DIR]\n"
     "                              draw what the 2-D view shows (default 1600x1200);\n"
     "                              M: the tiles an area file names, as for open (0 disc)\n"
+    "  mesh FILE [SCENE] [--mesh-setting M] [--database DIR] [--json]\n"
+    "                              what the rendering view builds: the sampling step and\n"
+    "                              counts, blocks, vertices, triangles, camera target, extent\n"
+    "\n"
+    "SCENE options of mesh and the mesh exports:\n"
+    "  --range C0,R0,C1,R1         the grid columns and rows shown (default: all)\n"
+    "  --resolution N              the sample budget, 1 to 67108864 (default 67108864)\n"
+    "  --exaggeration X            the height exaggeration, 0.1 to 10 (default 1)\n"
+    "  --colour-scheme N           the colour scheme 0 to 7 (default 5)\n"
     "\n"
     "Exit status: 0 success, 1 failure, 2 bad usage. Messages go to stderr.\n";
 
@@ -63,6 +75,7 @@ constexpr Command kCommands[] = {
     {"area", qb::cli::RunArea},
     {"open", qb::cli::RunOpen},
     {"render", qb::cli::RunRender},
+    {"mesh", qb::cli::RunMesh},
 };
 
 } // namespace

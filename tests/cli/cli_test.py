@@ -513,5 +513,209 @@ class Render(unittest.TestCase):
         self.assertEqual(run("render", "/nonexistent/a.3dm", "/nonexistent/out.png")[0], 1)
 
 
+def sampling(cols, rows, resolution):
+    """The rendering view's step and sample counts of a range of cols x rows points."""
+    budget = int(resolution * 0.9)
+    step = max(1.0, (cols * rows / budget) ** 0.5 + 0.01)
+    def count(points):
+        n = 0
+        while n * step <= points - 1:
+            n += 1
+        return n
+
+    while True:
+        across, down = count(cols), count(rows)
+        if across * down <= budget:
+            return step, across, down
+        step += 0.01
+
+
+def glb_parts(path):
+    """The JSON and the binary chunk of a .glb, after checking its header and chunk lengths."""
+    with open(path, "rb") as f:
+        data = f.read()
+    magic, version, length = struct.unpack_from("<III", data, 0)
+    assert (magic, version, length) == (0x46546C67, 2, len(data)), (magic, version, length, len(data))
+    json_length, json_type = struct.unpack_from("<II", data, 12)
+    assert json_type == 0x4E4F534A and json_length % 4 == 0
+    gltf = json.loads(data[20:20 + json_length])
+    bin_at = 20 + json_length
+    bin_length, bin_type = struct.unpack_from("<II", data, bin_at)
+    assert bin_type == 0x004E4942 and bin_at + 8 + bin_length == len(data)
+    return gltf, data[bin_at + 8:]
+
+
+def glb_accessor(gltf, binary, index):
+    """The values of an accessor, a tuple per element."""
+    accessor = gltf["accessors"][index]
+    view = gltf["bufferViews"][accessor["bufferView"]]
+    width = {"SCALAR": 1, "VEC3": 3, "VEC4": 4}[accessor["type"]]
+    code, size = {5126: ("f", 4), 5125: ("I", 4), 5123: ("H", 2)}[accessor["componentType"]]
+    stride = view.get("byteStride", width * size)
+    start = view["byteOffset"] + accessor.get("byteOffset", 0)
+    assert start + stride * (accessor["count"] - 1) + width * size <= view["byteOffset"] + view["byteLength"]
+    return [struct.unpack_from("<%d%s" % (width, code), binary, start + i * stride) for i in range(accessor["count"])]
+
+
+def stl_triangles(path):
+    with open(path, "rb") as f:
+        data = f.read()
+    assert not data.startswith(b"solid")
+    count = struct.unpack_from("<I", data, 80)[0]
+    assert len(data) == 84 + 50 * count
+    return [struct.unpack_from("<12f", data, 84 + 50 * i) for i in range(count)]
+
+
+def closed_volume(triangles):
+    """The enclosed volume of a solid whose every edge two triangles share in opposite directions; None otherwise."""
+    edges = {}
+    volume = 0.0
+    for t in triangles:
+        a, b, c = t[3:6], t[6:9], t[9:12]
+        for edge in ((a, b), (b, c), (c, a)):
+            edges[edge] = edges.get(edge, 0) + 1
+        volume += (a[0] * (b[1] * c[2] - b[2] * c[1]) - a[1] * (b[0] * c[2] - b[2] * c[0])
+                   + a[2] * (b[0] * c[1] - b[1] * c[0])) / 6.0
+    if any(count != 1 or edges.get((e[1], e[0])) != 1 for e, count in edges.items()):
+        return None
+    return volume
+
+
+class Mesh(unittest.TestCase):
+    TILE = os.path.join(SAMPLE, "FG-GML-5238-74-00-DEM5A-20161001.3dm")
+
+    def mesh(self, *options):
+        code, out, err = run("mesh", self.TILE, "--json", *options)
+        self.assertEqual(code, 0, err)
+        return json.loads(out)
+
+    def test_the_resampling_and_the_cost_of_a_build(self):
+        whole = self.mesh()
+        self.assertEqual(sorted(whole), sorted(["step", "samplesAcross", "samplesDown", "blocks", "blockCols",
+                                                "blockRows", "rowsUsed", "vertices", "triangles", "target",
+                                                "extent"]))
+        # 225 x 150 points in 8 x 8 blocks of 29 x 19, each with its seams.
+        self.assertEqual((whole["step"], whole["samplesAcross"], whole["samplesDown"]), (1, 225, 150))
+        self.assertEqual((whole["blocks"], whole["blockCols"], whole["blockRows"], whole["rowsUsed"]),
+                         (64, 29, 19, 150))
+        self.assertEqual((whole["vertices"], whole["triangles"]), ((7 * 30 + 22) * (7 * 20 + 17), 2 * 224 * 149))
+        for got, expected in zip(whole["extent"] + whole["target"][:2], [20, 20 * 150 / 225, 10, 10 * 150 / 225]):
+            self.assertAlmostEqual(got, expected, places=5)
+        for resolution in (4000, 10000):
+            step, across, down = sampling(225, 150, resolution)
+            coarse = self.mesh("--resolution", str(resolution))
+            self.assertAlmostEqual(coarse["step"], step, places=9)
+            self.assertEqual((coarse["samplesAcross"], coarse["samplesDown"]), (across, down))
+            self.assertLessEqual(across * down, int(resolution * 0.9))
+        part = self.mesh("--range", "20,10,120,90")
+        self.assertEqual((part["samplesAcross"], part["samplesDown"]), (101, 81))
+        tall = self.mesh("--exaggeration", "2")
+        self.assertAlmostEqual(tall["target"][2], 2 * whole["target"][2], places=4)
+
+    def test_too_few_samples_and_bad_options_are_refused(self):
+        code, _, err = run("mesh", self.TILE, "--range", "0,0,20,100")
+        self.assertEqual(code, 1)
+        self.assertIn("21 x 101", err)
+        self.assertIn("30", err)
+        self.assertEqual(run("mesh", self.TILE, "--range", "0,0,225,149")[0], 1, "outside the grid")
+        for options in (("--range", "1,2,3"), ("--resolution", "0"), ("--resolution", "67108865"),
+                        ("--exaggeration", "0"), ("--exaggeration", "tall"), ("--colour-scheme", "8"),
+                        ("--resolution",)):
+            self.assertEqual(run("mesh", self.TILE, *options)[0], 2, options)
+        self.assertEqual(run("mesh")[0], 2)
+        self.assertEqual(run("mesh", "/nonexistent/a.3dm")[0], 1)
+
+
+class MeshExport(unittest.TestCase):
+    TILE = Mesh.TILE
+
+    def export(self, d, name, *options):
+        out = os.path.join(d, name)
+        code, _, err = run("export", self.TILE, out, "--database", d, *options)
+        self.assertEqual(code, 0, err)
+        return out
+
+    def test_glb_is_valid_gltf_in_metres_with_normals_and_colours(self):
+        with tempfile.TemporaryDirectory() as d:
+            gltf, binary = glb_parts(self.export(d, "t.glb"))
+            self.assertEqual(gltf["asset"]["version"], "2.0")
+            self.assertEqual(gltf["buffers"][0]["byteLength"], len(binary))
+            surface, sides = gltf["meshes"][0]["primitives"]
+            for primitive in (surface, sides):
+                attributes = primitive["attributes"]
+                positions = glb_accessor(gltf, binary, attributes["POSITION"])
+                accessor = gltf["accessors"][attributes["POSITION"]]
+                for k in range(3):
+                    self.assertEqual(single(accessor["min"][k]), min(p[k] for p in positions))
+                    self.assertEqual(single(accessor["max"][k]), max(p[k] for p in positions))
+                for name in ("NORMAL", "COLOR_0"):
+                    self.assertEqual(gltf["accessors"][attributes[name]]["count"], len(positions))
+                normals = glb_accessor(gltf, binary, attributes["NORMAL"])
+                self.assertTrue(all(abs(sum(c * c for c in n) - 1) < 1e-3 for n in normals))
+                indices = glb_accessor(gltf, binary, primitive["indices"])
+                self.assertEqual(len(indices) % 3, 0)
+                self.assertLess(max(i[0] for i in indices), len(positions))
+            # One grid of 225 x 150 samples, 5 m apart, y up.
+            positions = glb_accessor(gltf, binary, surface["attributes"]["POSITION"])
+            self.assertEqual(len(positions), 225 * 150)
+            self.assertEqual(len(glb_accessor(gltf, binary, surface["indices"])), 3 * 2 * 224 * 149)
+            self.assertEqual(gltf["accessors"][surface["attributes"]["POSITION"]]["min"][0::2], [0, -745])
+            self.assertEqual(gltf["accessors"][surface["attributes"]["POSITION"]]["max"][0::2], [1120, 0])
+            heights = [h for h in tile_heights(self.TILE) if h > -999]
+            self.assertAlmostEqual(max(p[1] for p in positions), max(heights), places=2)
+            self.assertTrue(all(n[1] > 0 for n in glb_accessor(gltf, binary, surface["attributes"]["NORMAL"])),
+                            "the terrain faces up")
+            colours = glb_accessor(gltf, binary, sides["attributes"]["COLOR_0"])
+            self.assertEqual(set(colours), {(round(((128 / 255 + 0.055) / 1.055) ** 2.4 * 65535), 0, 0, 65535)},
+                             "dark red walls, linear")
+            other, other_binary = glb_parts(self.export(d, "slope.glb", "--colour-scheme", "2"))
+            self.assertNotEqual(glb_accessor(other, other_binary, 2), glb_accessor(gltf, binary, 2))
+
+    def test_stl_is_a_closed_solid_of_the_terrains_volume(self):
+        with tempfile.TemporaryDirectory() as d:
+            triangles = stl_triangles(self.export(d, "t.stl"))
+            self.assertEqual(len(triangles), 2 * 224 * 149 + 2 * 2 * (224 + 149) + 2 * (224 + 149))
+            volume = closed_volume(triangles)
+            self.assertIsNotNone(volume, "every edge is shared by two triangles, wound the same way")
+            heights = [h for h in tile_heights(self.TILE) if h > -999]
+            # About the mean height times the area (and a plinth of 1 m: see below).
+            self.assertAlmostEqual(volume / (1120 * 745 * sum(heights) / len(heights)), 1, delta=0.01)
+            for t in triangles[:50] + triangles[-50:]:
+                self.assertAlmostEqual(sum(c * c for c in t[:3]), 1, places=4)
+            coarse = [closed_volume(stl_triangles(self.export(d, "c.stl", "--resolution", "4000",
+                                                              "--exaggeration", factor))) for factor in ("1", "2")]
+            # The tile's points without data stand at 0, so the base lies 1 m below: a plinth of the area.
+            step, across, down = sampling(225, 150, 4000)
+            plinth = (across - 1) * step * 5 * (down - 1) * step * 5
+            self.assertAlmostEqual((coarse[1] - plinth) / (coarse[0] - plinth), 2, places=4, msg="twice as tall")
+
+    def test_obj_has_a_coloured_vertex_and_a_normal_for_every_face_corner(self):
+        with tempfile.TemporaryDirectory() as d:
+            with open(self.export(d, "t.obj", "--range", "0,0,59,39")) as f:
+                lines = [line.split() for line in f if not line.startswith(("#", "o "))]
+            vertices = [l for l in lines if l[0] == "v"]
+            normals = [l for l in lines if l[0] == "vn"]
+            faces = [l for l in lines if l[0] == "f"]
+            self.assertEqual(len(vertices), len(normals))
+            self.assertTrue(all(len(v) == 7 and all(0 <= float(c) <= 1 for c in v[4:]) for v in vertices))
+            self.assertGreaterEqual(len(vertices), 60 * 40)
+            self.assertEqual(len(faces), 2 * 59 * 39 + 2 * 2 * (59 + 39) + 2 * (59 + 39))
+            corners = [int(n) for face in faces for corner in face[1:] for n in corner.split("//")]
+            self.assertEqual((min(corners), max(corners)), (1, len(vertices)))
+
+    def test_a_failed_export_leaves_the_old_file(self):
+        with tempfile.TemporaryDirectory() as d:
+            out = os.path.join(d, "t.stl")
+            with open(out, "wb") as f:
+                f.write(b"old")
+            self.assertEqual(run("export", self.TILE, out, "--range", "0,0,20,100")[0], 1)
+            self.assertEqual(run("export", self.TILE, os.path.join(d, "missing", "t.glb"))[0], 1)
+            self.assertEqual(run("export", self.TILE, out, "--resolution", "x")[0], 2)
+            self.assertEqual(run("export", self.TILE, os.path.join(d, "t.tif"), "--range", "0,0,50,50")[0], 2)
+            with open(out, "rb") as f:
+                self.assertEqual(f.read(), b"old")
+            self.assertEqual(sorted(os.listdir(d)), ["t.stl"])
+
+
 if __name__ == "__main__":
     unittest.main(verbosity=1)
