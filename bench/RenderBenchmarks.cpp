@@ -1,15 +1,12 @@
 // Drawing the 2-D view of the sample area (cell 6443-20, 5 m, 2250 x 1500
 // points) at 1600 x 1200 into an image, as contour lines and as colour bands
 // with place names, and placing 1,000 candidate labels.
-#include "cli/DocumentSession.h"
+#include "bench/SampleArea.h"
 #include "places/LabelSettings.h"
 #include "places/NameText.h"
 #include "platform/MemorySettingsStore.h"
 #include "platform/qt/QPainterDrawContext.h"
-#include "terrain/AreaAssembly.h"
-#include "terrain/XmlConversion.h"
 #include "tests/support/RecordingDrawContext.h"
-#include "tests/support/TempDir.h"
 #include "views/LabelPlacement.h"
 #include "views/Viewer2D.h"
 
@@ -63,33 +60,15 @@ std::vector<PlaceRecord> RandomNames(int count, int columns, int rows)
     return names;
 }
 
-// Secondary cell 6443-20.
-constexpr GeoBox kSampleCell{.south = 42.0 + 50.0 / 60.0, .north = 42.0 + 55.0 / 60.0, .west = 143.0, .east = 143.125};
-
-// The sample cell converted into a scratch database and opened as a 5 m
-// area, with 1,000 names spread over it.
-struct SampleArea {
-    test::CTempDir database;
-    cli::CDocumentSession session{database.Path()};
+// The sample area with 1,000 names spread over it.
+struct NamedSampleArea : SampleArea {
     std::vector<PlaceRecord> names;
-    bool opened = false;
-
-    SampleArea()
-    {
-        int openMode = 0, mapKind = 0;
-        XmlFolderJob job{database.Path(), &openMode, &mapKind, &session.Console().messages, nullptr};
-        XmlFolderSummary summary;
-        opened = ImportXmlFolder({test::SourcePath("data/sample/FG-GML-6443-20-DEM5A.zip")}, job, summary) &&
-                 session.FindAreaTiles(kMesh5m, kSampleCell) &&
-                 session.OpenFoundArea();
-        const CHeightGrid& grid = session.Doc().Grid();
-        names = RandomNames(kCandidates, grid.m_nCols, grid.m_nRows);
-    }
+    NamedSampleArea() { names = RandomNames(kCandidates, Grid().m_nCols, Grid().m_nRows); }
 };
 
-SampleArea& Sample()
+NamedSampleArea& Sample()
 {
-    static SampleArea area;
+    static NamedSampleArea area;
     return area;
 }
 
@@ -99,7 +78,7 @@ SampleArea& Sample()
 void BM_Draw2DSampleArea(benchmark::State& state)
 {
     EnsureGui();
-    SampleArea& area = Sample();
+    NamedSampleArea& area = Sample();
     if (!area.opened) {
         state.SkipWithError("the sample area did not open");
         return;
