@@ -51,8 +51,9 @@ bool WriteStl(const CExportSolid& solid, const std::string& path)
     });
     const auto& vertices = solid.SideVertices();
     const auto& sides = solid.SideTriangles();
+    const auto corner = [&](std::size_t i) { return vertices[sides[i]].position; };
     for (std::size_t i = 0; i + 2 < sides.size(); i += 3)
-        PutTriangle(file, vertices[sides[i]].position, vertices[sides[i + 1]].position, vertices[sides[i + 2]].position);
+        PutTriangle(file, corner(i), corner(i + 1), corner(i + 2));
     return file.Commit();
 }
 

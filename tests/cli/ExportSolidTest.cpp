@@ -91,7 +91,9 @@ double ClosedVolume(const CExportSolid& solid)
 {
     std::vector<std::array<Vec3, 3>> triangles;
     solid.ForEachSurfaceTriangle([&](std::uint32_t a, std::uint32_t b, std::uint32_t c) {
-        const auto at = [&](std::uint32_t v) { return solid.SurfacePosition(int(v) % solid.Columns(), int(v) / solid.Columns()); };
+        const auto at = [&](std::uint32_t v) {
+            return solid.SurfacePosition(int(v) % solid.Columns(), int(v) / solid.Columns());
+        };
         triangles.push_back({at(a), at(b), at(c)});
     });
     const auto& sv = solid.SideVertices();
