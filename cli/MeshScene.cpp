@@ -53,10 +53,6 @@ int BuildScene(const CHeightGrid& grid, const SceneOptions& options, MeshScene& 
     return kExitOk;
 }
 
-} // namespace qb::cli
-
-namespace qb::cli {
-
 const char* ParseSceneCommand(const Arguments& args, SceneOptions& options, std::optional<int>& meshSetting)
 {
     if (!args.error.empty())
