@@ -75,7 +75,7 @@ float CExportSolid::LowestHeight() const
     float lowest = INFINITY;
     for (const TerrainBlock& block : m_mesh.blocks)
         for (const TerrainVertex& v : block.vertices)
-            lowest = std::min(lowest, v.z);
+            lowest = std::isfinite(v.z) ? std::min(lowest, v.z) : std::min(lowest, 0.0f);
     return std::isfinite(lowest) ? lowest / m_mesh.scale : 0.0f;
 }
 
@@ -103,8 +103,9 @@ Vec3 CExportSolid::SurfacePosition(int column, int row) const
             z = v.z;
         found = true;
     });
+    // A height that is not a number (a damaged file) stands at 0, so the file stays valid.
     return {static_cast<float>(column * m_mesh.colSpacing),
-            static_cast<float>((m_rows - 1 - row) * m_mesh.rowSpacing), z / m_mesh.scale};
+            static_cast<float>((m_rows - 1 - row) * m_mesh.rowSpacing), std::isfinite(z) ? z / m_mesh.scale : 0.0f};
 }
 
 SolidVertex CExportSolid::SurfaceVertex(int column, int row) const

@@ -39,7 +39,8 @@ public:
     const std::vector<SolidVertex>& SideVertices() const { return m_sideVertices; }
     const std::vector<std::uint32_t>& SideTriangles() const { return m_sideTriangles; }
     // The height of the bottom: 0, or 1 m below the lowest point when that
-    // lies at or below 0, so that no wall has a height of nothing.
+    // lies at or below 0, so that no wall has a height of nothing. A height
+    // that is not a number stands at 0.
     float Base() const { return m_base; }
 
 private:

@@ -140,5 +140,16 @@ TEST(ExportSolid, SidesCloseTheSolidDownToTheBase)
     }
 }
 
+TEST(ExportSolid, AHeightThatIsNotANumberStandsAtZeroAndTheSolidStaysClosed)
+{
+    const Built b = Build(41, 33, [](int c, int r) { return c == 0 && r == 5 ? NAN : float(50 + c); });
+    const CExportSolid solid(b.mesh);
+    EXPECT_EQ(solid.SurfacePosition(0, 5)[2], 0.0f);
+    EXPECT_EQ(solid.Base(), -1.0f);
+    EXPECT_GT(ClosedVolume(solid), 0);
+    for (const SolidVertex& v : solid.SideVertices())
+        ASSERT_TRUE(std::isfinite(v.position[2]));
+}
+
 } // namespace
 } // namespace qb
