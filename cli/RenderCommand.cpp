@@ -4,9 +4,8 @@
 
 #ifdef QB_CLI_HAS_QT
 #include "cli/DocumentSession.h"
-#include "cli/GuiApplication.h"
 #include "cli/PictureOptions.h"
-#include "places/LabelSettings.h"
+#include "cli/PictureSession.h"
 #include "platform/qt/QPainterDrawContext.h"
 #include "terrain/ZipArchive.h"
 #include "views/LabelPlacement.h"
@@ -139,12 +138,8 @@ int RunRender(const Arguments& args)
     RenderRequest request;
     if (const char* error = ParseRequest(args, request))
         return UsageError(error);
-    const CGuiApplication gui;
-    CDocumentSession session(DatabaseFolderOf(args));
-    LoadLabelSettings(session.Console().settings);
-    if (!session.OpenFile(request.input, request.meshSetting))
-        return kExitFailure;
-    return Render(session.Doc(), request);
+    return DrawOpenedFile(args, request.input, request.meshSetting,
+                          [&request](CDocumentSession& session) { return Render(session.Doc(), request); });
 }
 
 #else

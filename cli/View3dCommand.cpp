@@ -4,8 +4,8 @@
 
 #ifdef QB_CLI_HAS_QT
 #include "cli/DocumentSession.h"
-#include "cli/GuiApplication.h"
 #include "cli/PictureOptions.h"
+#include "cli/PictureSession.h"
 #include "cli/View3dRequest.h"
 #include "colour/ApplyColorScheme.h"
 #include "places/LabelSettings.h"
@@ -141,12 +141,8 @@ int RunView3d(const Arguments& args)
     View3dRequest request;
     if (const char* error = ParseView3dRequest(args, request))
         return UsageError(error);
-    const CGuiApplication gui;
-    CDocumentSession session(DatabaseFolderOf(args));
-    LoadLabelSettings(session.Console().settings);
-    if (!session.OpenFile(request.input, request.meshSetting))
-        return kExitFailure;
-    return View3d(session, request);
+    return DrawOpenedFile(args, request.input, request.meshSetting,
+                          [&request](CDocumentSession& session) { return View3d(session, request); });
 }
 
 #else
