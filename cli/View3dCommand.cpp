@@ -13,9 +13,8 @@
 #include "render3d/MeshBuild.h"
 #include "render3d/RenderLabelChoice.h"
 #include "render3d/ViewSampling.h"
-#include "render3d/gl/EglOffscreen.h"
-#include "render3d/gl/GlRenderDevice.h"
 #include "render3d/gl/LabelBitmapMaker.h"
+#include "render3d/gl/OffscreenFrame.h"
 
 #include <QImage>
 #include <QSaveFile>
@@ -79,23 +78,14 @@ bool BuildViewMesh(CDocumentSession& session, const GridRange& range, const View
 }
 
 // The frame drawn offscreen, 0xAARRGGBB from the top row; empty after a message.
-std::vector<std::uint32_t> DrawOffscreen(const TerrainMesh& mesh, const SceneLabels& labels,
-                                         const View3dRequest& request)
+std::vector<std::uint32_t> DrawFrame(const TerrainMesh& mesh, const SceneLabels& labels, const View3dRequest& request)
 {
-    CEglOffscreen target;
-    CGlRenderDevice device;
-    std::string error;
-    if (!target.Open(request.width, request.height, error) || !device.Attach(CEglOffscreen::Resolver(), error)) {
-        PrintError("view3d needs OpenGL 3.3, which this machine does not offer: " + error);
-        return {};
-    }
-    device.SetMesh(&mesh);
-    device.SetLabelBitmaps(labels.bitmaps);
     RenderFrame frame = request.camera.Frame(request.width, request.height);
     frame.labels = labels.shapes;
-    device.Draw(frame);
-    std::vector<std::uint32_t> pixels = target.ReadPixels();
-    device.Detach();
+    std::string error;
+    std::vector<std::uint32_t> pixels = DrawFrameOffscreen(mesh, labels.bitmaps, frame, error);
+    if (pixels.empty())
+        PrintError("view3d needs OpenGL 3.3, which this machine does not offer: " + error);
     return pixels;
 }
 
@@ -125,7 +115,7 @@ int View3d(CDocumentSession& session, View3dRequest& request)
         return kExitFailure;
     request.camera.SetScene(mesh.target, mesh.extent);
     const SceneLabels labels = request.names ? ChooseLabels(session.Doc(), range, request, mesh) : SceneLabels{};
-    const std::vector<std::uint32_t> pixels = DrawOffscreen(mesh, labels, request);
+    const std::vector<std::uint32_t> pixels = DrawFrame(mesh, labels, request);
     if (pixels.empty())
         return kExitFailure;
     if (WritePng(pixels, request))
