@@ -1,5 +1,6 @@
 // The rendering view's widget in windows of its own, under a display.
 #include "render3d/RenderCamera.h"
+#include "render3d/gl/OffscreenFrame.h"
 #include "render3d/gl/RenderWidget.h"
 #include "tests/render3d_gl/TestTerrain.h"
 
@@ -21,9 +22,8 @@ protected:
         m_window.resize(320, 240);
         m_widget = new CRenderWidget(&m_window);
         m_widget->resize(320, 240);
-        auto mesh = std::make_shared<const TerrainMesh>(MakeTestTerrain());
-        m_camera.SetScene(mesh->target, mesh->extent);
-        m_widget->SetMesh(mesh);
+        m_camera.SetScene(m_mesh->target, m_mesh->extent);
+        m_widget->SetMesh(m_mesh);
         m_widget->SetFrameSource([this](int w, int h) {
             ++m_frames;
             return m_camera.Frame(w, h);
@@ -44,6 +44,7 @@ protected:
         EXPECT_PRED2(Near, image.pixel(x, y), LitColour(kWallColour, {0, 1, 0}, frame.lightDirection));
     }
 
+    std::shared_ptr<const TerrainMesh> m_mesh = std::make_shared<const TerrainMesh>(MakeTestTerrain());
     QWidget m_window;
     CRenderWidget* m_widget = nullptr;
     RenderCamera m_camera;
@@ -55,6 +56,23 @@ TEST_F(RenderWidgetTest, DrawsTheTerrainAndMeasuresTheFrame)
     ExpectTerrainDrawn();
     EXPECT_TRUE(m_widget->GlError().empty()) << m_widget->GlError();
     EXPECT_GT(m_widget->LastFrameSeconds(), 0.0);
+}
+
+TEST_F(RenderWidgetTest, ShowsTheSamePictureAsAFrameDrawnWithoutADisplay)
+{
+    const QImage image = m_widget->GrabFrame().convertToFormat(QImage::Format_RGB32);
+    // A thread holds a current context of one API at a time: the window's
+    // GLX context goes before the EGL one comes.
+    m_widget->doneCurrent();
+    std::string error;
+    const std::vector<std::uint32_t> offscreen =
+        DrawFrameOffscreen(*m_mesh, {}, m_camera.Frame(image.width(), image.height()), error);
+    ASSERT_EQ(offscreen.size(), std::size_t(image.width()) * std::size_t(image.height())) << error;
+    int differing = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            differing += !Near(image.pixel(x, y), offscreen[std::size_t(y) * std::size_t(image.width()) + std::size_t(x)]);
+    EXPECT_EQ(differing, 0);
 }
 
 TEST_F(RenderWidgetTest, DrawsOnlyWhenAskedNotInALoop)
