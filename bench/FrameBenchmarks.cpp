@@ -5,7 +5,6 @@
 // drag picks from the full frame's time.
 #include "bench/SampleArea.h"
 #include "colour/ApplyColorScheme.h"
-#include "platform/JobRunner.h"
 #include "platform/MemorySettingsStore.h"
 #include "render3d/DragDetail.h"
 #include "render3d/MeshBuild.h"
@@ -15,9 +14,10 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
-#include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
