@@ -60,16 +60,12 @@ std::vector<PlaceRecord> RandomNames(int count, int columns, int rows)
     return names;
 }
 
-// The sample area with 1,000 names spread over it.
-struct NamedSampleArea : SampleArea {
-    std::vector<PlaceRecord> names;
-    NamedSampleArea() { names = RandomNames(kCandidates, Grid().m_nCols, Grid().m_nRows); }
-};
-
-NamedSampleArea& Sample()
+// The 1,000 names spread over the sample area.
+const std::vector<PlaceRecord>& SampleNames()
 {
-    static NamedSampleArea area;
-    return area;
+    const CHeightGrid& grid = Sample().session.Doc().Grid();
+    static const std::vector<PlaceRecord> names = RandomNames(kCandidates, grid.m_nCols, grid.m_nRows);
+    return names;
 }
 
 // One frame of the 2-D view with names: state.range(0) is the method
@@ -78,7 +74,7 @@ NamedSampleArea& Sample()
 void BM_Draw2DSampleArea(benchmark::State& state)
 {
     EnsureGui();
-    NamedSampleArea& area = Sample();
+    SampleArea& area = Sample();
     if (!area.opened) {
         state.SkipWithError("the sample area did not open");
         return;
@@ -88,7 +84,7 @@ void BM_Draw2DSampleArea(benchmark::State& state)
     viewer.Attach(area.session.Doc().Grid(), std::nullopt, false);
     CLabelPlacement placement;
     viewer.SetLabelPlacer(&placement);
-    std::vector<PlaceRecord> names = area.names;
+    std::vector<PlaceRecord> names = SampleNames();
     viewer.SetNames(names.data(), static_cast<int>(names.size()));
     QImage image(kClient.right, kClient.bottom, QImage::Format_RGB32);
     for (auto _ : state) {

@@ -75,6 +75,7 @@ int RunArea(const Arguments& args);
 int RunOpen(const Arguments& args);
 int RunRender(const Arguments& args);
 int RunMesh(const Arguments& args);
+int RunView3d(const Arguments& args);
 
 // The folder of the system place file delivered with the program: beside the
 // executable, or the source tree's data/place.

@@ -4,15 +4,15 @@
 
 #ifdef QB_CLI_HAS_QT
 #include "cli/DocumentSession.h"
+#include "cli/PictureOptions.h"
+#include "cli/PictureSession.h"
 #include "cli/SceneOptions.h"
-#include "places/LabelSettings.h"
 #include "platform/qt/QPainterDrawContext.h"
 #include "terrain/ZipArchive.h"
 #include "views/LabelPlacement.h"
 #include "views/Viewer2D.h"
 
 #include <QFile>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QSvgGenerator>
@@ -28,10 +28,6 @@ namespace qb::cli {
 #ifdef QB_CLI_HAS_QT
 namespace {
 
-// The largest picture side accepted, so a mistyped size cannot ask for
-// gigabytes of image memory.
-constexpr int kMaxPictureSide = 16384;
-
 struct RenderRequest {
     std::string input;
     std::string output;
@@ -46,13 +42,8 @@ struct RenderRequest {
 
 const char* ParseOptions(const Arguments& args, RenderRequest& request)
 {
-    if (const auto size = args.Option("--size")) {
-        const std::vector<int> wh = ParseIntegers(*size, 'x');
-        if (wh.size() != 2 || wh[0] < 1 || wh[1] < 1 || wh[0] > kMaxPictureSide || wh[1] > kMaxPictureSide)
-            return "--size takes WxH, each 1 to 16384";
-        request.width = wh[0];
-        request.height = wh[1];
-    }
+    if (const char* error = ParseSizeOption(args, request.width, request.height))
+        return error;
     if (const auto method = args.Option("--method")) {
         if (*method != "contour" && *method != "bands")
             return "--method takes contour or bands";
@@ -78,19 +69,6 @@ const char* ParseRequest(const Arguments& args, RenderRequest& request)
     if (!request.svg && !HasExtension(request.output, ".png"))
         return "the output must be a .png or an .svg file";
     return ParseOptions(args, request);
-}
-
-// Fonts and painting need a GUI application; without a display it draws offscreen.
-std::unique_ptr<QGuiApplication> MakeGuiApplication()
-{
-    static int argc = 1;
-    static char name[] = "quarrenby-cli";
-    static char* argv[] = {name, nullptr};
-    if (QGuiApplication::instance())
-        return nullptr;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    return std::make_unique<QGuiApplication>(argc, argv);
 }
 
 // What the 2-D view paints into a client area of the given size.
@@ -161,12 +139,8 @@ int RunRender(const Arguments& args)
     RenderRequest request;
     if (const char* error = ParseRequest(args, request))
         return UsageError(error);
-    const auto gui = MakeGuiApplication();
-    CDocumentSession session(DatabaseFolderOf(args));
-    LoadLabelSettings(session.Console().settings);
-    if (!session.OpenFile(request.input, request.meshSetting))
-        return kExitFailure;
-    return Render(session.Doc(), request);
+    return DrawOpenedFile(args, request.input, request.meshSetting,
+                          [&request](CDocumentSession& session) { return Render(session.Doc(), request); });
 }
 
 #else

@@ -44,11 +44,17 @@ constexpr const char* kHelp =
     "       [--range C0,R0,C1,R1] [--names] [--mesh-setting M] [--database DIR]\n"
     "                              draw what the 2-D view shows (default 1600x1200);\n"
     "                              M: the tiles an area file names, as for open (0 disc)\n"
+    "  view3d FILE OUT.png [--size WxH] [SCENE] [--azimuth A] [--elevation E]\n"
+    "       [--distance D] [--light-azimuth A] [--light-elevation E] [--names]\n"
+    "       [--mesh-setting M] [--database DIR]\n"
+    "                              draw what the rendering view shows, through OpenGL without\n"
+    "                              a display (default 1600x1200, 67108864 points, camera 24 units\n"
+    "                              at azimuth 90 and elevation 30, light at -45 and -20, scheme 5)\n"
     "  mesh FILE [SCENE] [--mesh-setting M] [--database DIR] [--json]\n"
     "                              what the rendering view builds: the sampling step and\n"
     "                              counts, blocks, vertices, triangles, camera target, extent\n"
     "\n"
-    "SCENE options of mesh and the mesh exports:\n"
+    "SCENE options of view3d, mesh and the mesh exports:\n"
     "  --range C0,R0,C1,R1         the grid columns and rows shown (default: all)\n"
     "  --resolution N              the sample budget, 1 to 67108864 (default 67108864)\n"
     "  --exaggeration X            the height exaggeration, 0.1 to 10 (default 1)\n"
@@ -76,6 +82,7 @@ constexpr Command kCommands[] = {
     {"open", qb::cli::RunOpen},
     {"render", qb::cli::RunRender},
     {"mesh", qb::cli::RunMesh},
+    {"view3d", qb::cli::RunView3d},
 };
 
 } // namespace
