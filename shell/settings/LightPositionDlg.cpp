@@ -1,0 +1,55 @@
+#include "shell/settings/LightPositionDlg.h"
+
+#include "platform/qt/QtText.h"
+#include "shell/dialogs/OkCancelRow.h"
+#include "shell/settings/RadioButtons.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+namespace qb {
+namespace {
+
+QButtonGroup* AddGroup(QWidget* parent, QBoxLayout* layout, const QString& title,
+                       const std::vector<std::string_view>& texts, const QString& prefix, int checked)
+{
+    auto* box = new QGroupBox(title, parent);
+    auto* column = new QVBoxLayout(box);
+    layout->addWidget(box);
+    return AddRadioButtons(box, column, texts, prefix, checked);
+}
+
+} // namespace
+
+CLightPositionDlg::CLightPositionDlg(const LightChoice& choice, QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(ToQString(kLightPositionTitle));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    auto* layout = new QVBoxLayout(this);
+    auto* groups = new QHBoxLayout;
+    layout->addLayout(groups);
+    m_directions = AddGroup(this, groups, QStringLiteral("方向"),
+                            {kLightDirectionTexts.begin(), kLightDirectionTexts.end()}, QStringLiteral("direction"),
+                            choice.direction);
+    m_heights = AddGroup(this, groups, QStringLiteral("高さ"), {kLightHeightTexts.begin(), kLightHeightTexts.end()},
+                         QStringLiteral("height"), choice.height);
+    layout->addLayout(CreateOkCancelRow(*this));
+}
+
+LightChoice CLightPositionDlg::Choice() const
+{
+    return LightChoice{m_directions->checkedId(), m_heights->checkedId()};
+}
+
+bool RunLightPositionDialog(const LightAngles& camera, LightAngles& light, QWidget* parent)
+{
+    CLightPositionDlg dialog(LightChoiceOf(camera, light), parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    light = LightAnglesOf(dialog.Choice(), camera);
+    return true;
+}
+
+} // namespace qb
