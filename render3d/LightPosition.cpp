@@ -1,5 +1,7 @@
 #include "render3d/LightPosition.h"
 
+#include "render3d/Angles.h"
+
 #include <cmath>
 
 namespace qb {
@@ -8,14 +10,6 @@ namespace {
 constexpr double kSectorDegrees = 45.0;
 // How far below the camera's elevation each height puts the light.
 constexpr std::array<double, 3> kHeightDrops = {70.0, 45.0, 30.0};
-
-double Wrapped(double degrees)
-{
-    double turned = std::fmod(degrees + 180.0, 360.0);
-    if (turned < 0)
-        turned += 360.0;
-    return turned >= 360.0 ? -180.0 : turned - 180.0;
-}
 
 int HeightOf(double difference)
 {
@@ -35,8 +29,8 @@ int DirectionOf(double difference)
 
 LightChoice LightChoiceOf(const LightAngles& camera, const LightAngles& light)
 {
-    const double a = Wrapped(Wrapped(light.azimuth) - Wrapped(camera.azimuth));
-    const double d = Wrapped(Wrapped(light.elevation) - Wrapped(camera.elevation));
+    const double a = WrapDegrees(WrapDegrees(light.azimuth) - WrapDegrees(camera.azimuth));
+    const double d = WrapDegrees(WrapDegrees(light.elevation) - WrapDegrees(camera.elevation));
     return LightChoice{DirectionOf(a), HeightOf(d)};
 }
 
@@ -44,8 +38,8 @@ LightAngles LightAnglesOf(const LightChoice& choice, const LightAngles& camera)
 {
     const int direction = ((choice.direction % 8) + 8) % 8;
     const int height = choice.height < 0 || choice.height > 2 ? 1 : choice.height;
-    return LightAngles{Wrapped(camera.azimuth + direction * kSectorDegrees),
-                       Wrapped(camera.elevation - kHeightDrops[static_cast<std::size_t>(height)])};
+    return LightAngles{WrapDegrees(camera.azimuth + direction * kSectorDegrees),
+                       WrapDegrees(camera.elevation - kHeightDrops[static_cast<std::size_t>(height)])};
 }
 
 } // namespace qb
