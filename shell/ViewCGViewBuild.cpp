@@ -1,0 +1,82 @@
+// The rendering view's build: the range resampled, the mesh built inside
+// the progress dialog, and the names chosen and drawn into their bitmaps.
+#include "shell/ViewCGView.h"
+
+#include "app/TessimDoc.h"
+#include "places/LabelSettings.h"
+#include "platform/Cp932.h"
+#include "render3d/ViewMesh.h"
+#include "render3d/gl/LabelBitmapMaker.h"
+#include "render3d/gl/RenderWidget.h"
+#include "shell/ShellApp.h"
+#include "terrain/ProgressJob.h"
+
+namespace qb {
+
+void CViewCGView::Rebuild()
+{
+    m_bBuilt = true;
+    m_camera.spin = kSpinStill;
+    m_spinTimer.stop();
+    CTessimDoc* doc = Document();
+    if (!doc || !m_range.Grid()) {
+        DropMesh();
+        return;
+    }
+    const Resampling samples =
+        ResampleRange(doc->Grid(), m_range.GetRange(), m_nResolution, Shell().App().m_dHeightScale);
+    m_dStep = samples.step;
+    if (samples.heights.empty() || !BuildMeshOf(samples))
+        DropMesh();
+    ChooseLabels();
+    UpdateCaption();
+    Redraw(true);
+}
+
+// Cancel leaves no mesh: the picture is the empty navy one.
+bool CViewCGView::BuildMeshOf(const Resampling& samples)
+{
+    const CHeightGrid& grid = Document()->Grid();
+    CTessimApp& app = Shell().App();
+    auto mesh = std::make_shared<TerrainMesh>();
+    const bool built = Shell().Jobs().RunJob(kJobBuild3dObject, [&](IProgress& progress) {
+        return BuildViewMesh(grid, samples, app.m_dHeightScale, app.Settings(), m_nColourScheme, &progress, *mesh);
+    });
+    if (!built || mesh->Empty())
+        return false;
+    m_mesh = std::move(mesh);
+    m_camera.SetScene(m_mesh->target, m_mesh->extent);
+    m_labelScale = LabelScaleOf(*m_mesh, grid.GetMeshSize());
+    m_pPicture->SetMesh(m_mesh);
+    return true;
+}
+
+void CViewCGView::DropMesh()
+{
+    m_mesh.reset();
+    m_labels.clear();
+    m_pPicture->SetMesh(nullptr);
+}
+
+// The names on poles: chosen as the label display shows them, each drawn
+// in its kind's font into the bitmap its quad shows.
+void CViewCGView::ChooseLabels()
+{
+    CTessimDoc* doc = Document();
+    m_labels.clear();
+    if (doc && m_mesh) {
+        CPlaceTable& names = doc->Places().Display();
+        const CHeightGrid& grid = doc->Grid();
+        LabelViewState view{width(), height(), 0};
+        m_labels = ChooseRenderLabels(names.Records().data(), names.Count(), m_range.GetRange(), grid.GetMeshSize(),
+                                      grid.GetMeshSize2(), Shell().App().m_dHeightScale, view);
+    }
+    std::vector<LabelBitmap> bitmaps;
+    for (const RenderLabel& label : m_labels) {
+        const std::string name = Utf8FromCp932(label.name).value_or(std::string());
+        bitmaps.push_back(MakeLabelBitmap(name, g_LabelFonts[static_cast<std::size_t>(label.kind)]));
+    }
+    m_pPicture->SetLabelBitmaps(std::move(bitmaps));
+}
+
+} // namespace qb
