@@ -1,6 +1,5 @@
 #pragma once
-#include "render3d/RenderCamera.h"
-#include "render3d/RenderFrame.h"
+#include "render3d/LabelShapes.h"
 #include "views/GridRange.h"
 
 #include <string>
@@ -10,9 +9,6 @@ namespace qb {
 
 struct LabelViewState;
 struct PlaceRecord;
-
-// The most place names the rendering view stands on poles.
-inline constexpr int kMaxRenderLabels = 30;
 
 // A place name placed in the mesh, in metres from the range's first point.
 struct RenderLabel {
@@ -29,19 +25,7 @@ std::vector<RenderLabel> ChooseRenderLabels(PlaceRecord* records, int count, con
                                             double colSpacing, double rowSpacing, double exaggeration,
                                             LabelViewState& view);
 
-// What sizes the poles and the quads: the mesh's spans in metres and the
-// spacing of the document's grid (finer grids get smaller labels).
-struct LabelScale {
-    double widthMetres = 0, heightMetres = 0;
-    int gridSpacing = 0;
-    float scale = 0; // model units per metre
-};
-LabelScale LabelScaleOf(const TerrainMesh& mesh, int gridSpacing);
-
-// The pole and the quad of each label for the camera as it is now: the
-// quad stands on its pole across the line of sight, leaning back with the
-// camera's elevation. Label i shows bitmap i.
-std::vector<LabelShape> LabelShapesOf(const std::vector<RenderLabel>& labels, const RenderCamera& camera,
-                                      const LabelScale& scale);
+// The points and name lengths the poles and quads are made for.
+std::vector<LabelPlace> LabelPlacesOf(const std::vector<RenderLabel>& labels);
 
 } // namespace qb

@@ -1,6 +1,6 @@
 #include "render3d/TerrainMesh.h"
 
-#include <cmath>
+#include <algorithm>
 
 namespace qb {
 namespace {
@@ -9,8 +9,9 @@ constexpr float kNormalUnit = 511.0f;
 
 std::uint32_t PackComponent(float c)
 {
-    const float clamped = std::fmax(-1.0f, std::fmin(1.0f, c));
-    const auto value = static_cast<std::int32_t>(std::lround(clamped * kNormalUnit));
+    const float scaled = std::clamp(c, -1.0f, 1.0f) * kNormalUnit;
+    // Rounded half away from zero without a library call: this runs once a vertex.
+    const auto value = static_cast<std::int32_t>(scaled + (scaled >= 0 ? 0.5f : -0.5f));
     return static_cast<std::uint32_t>(value) & 0x3FFu;
 }
 

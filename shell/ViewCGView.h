@@ -93,7 +93,8 @@ private:
     std::shared_ptr<const TerrainMesh> m_mesh;
     std::vector<RenderLabel> m_labels;
     std::vector<LabelShape> m_labelShapes;
-    LabelScale m_labelScale;
+    std::vector<LabelPlace> m_labelPlaces;
+    bool m_bCoarseGrid = false;
     std::optional<ViewAngles> m_mapAngles;
     double m_dStep = 0.0;
     bool m_bBuilt = false;

@@ -46,7 +46,8 @@ bool CViewCGView::BuildMeshOf(const Resampling& samples)
         return false;
     m_mesh = std::move(mesh);
     m_camera.SetScene(m_mesh->target, m_mesh->extent);
-    m_labelScale = LabelScaleOf(*m_mesh, grid.GetMeshSize());
+    // Grids coarser than 10 m get taller poles and larger names.
+    m_bCoarseGrid = grid.GetMeshSize() > 10;
     m_pPicture->SetMesh(m_mesh);
     return true;
 }
@@ -71,6 +72,7 @@ void CViewCGView::ChooseLabels()
         m_labels = ChooseRenderLabels(names.Records().data(), names.Count(), m_range.GetRange(), grid.GetMeshSize(),
                                       grid.GetMeshSize2(), Shell().App().m_dHeightScale, view);
     }
+    m_labelPlaces = LabelPlacesOf(m_labels);
     std::vector<LabelBitmap> bitmaps;
     for (const RenderLabel& label : m_labels) {
         const std::string name = Utf8FromCp932(label.name).value_or(std::string());

@@ -107,7 +107,7 @@ RenderFrame CViewCGView::NextFrame(int width, int height)
     frame.detail = m_bDragging ? DragDetail(m_dFullFrameSeconds) : 1;
     m_nLastDetail = frame.detail;
     if (m_bShowNames && m_mesh && !m_labels.empty()) {
-        m_labelShapes = LabelShapesOf(m_labels, m_camera, m_labelScale);
+        m_labelShapes = MakeLabelShapes(m_labelPlaces, *m_mesh, m_bCoarseGrid, m_camera.CameraOffset());
         frame.labels = m_labelShapes;
     }
     return frame;

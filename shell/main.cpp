@@ -1,6 +1,7 @@
 // quarrenby: the desktop viewer.
 #include "platform/qt/QtSettingsStore.h"
 #include "platform/qt/QtSystemServices.h"
+#include "render3d/gl/RenderSurfaceFormat.h"
 #include "shell/MainFrame.h"
 #include "shell/ShellApp.h"
 #include "shell/View2DView.h"
@@ -85,6 +86,7 @@ int main(int argc, char** argv)
 {
     QElapsedTimer clock;
     clock.start();
+    qb::UseRenderSurfaceFormat();
     QApplication application(argc, argv);
     // Every text of the program is Japanese; Qt's own dialogs (files,
     // printing, fonts, colours) speak it too.

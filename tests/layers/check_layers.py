@@ -23,16 +23,20 @@ RANKS = {
     "places": 2,
     "colour": 3, "print": 3, "views": 3,
     "render3d": 4, "webmap": 4,
-    "app": 5,
+    "app": 5, "render3d/gl": 5,
     "cli": 6,
     "shell/dialogs": 6, "shell/print": 6, "shell/help": 6,
     "shell/settings": 7,
     "shell": 8,
 }
 # What a directory may see beyond the rank rule: the Qt platform layer sees
-# only the platform interfaces, and only the programs and the Qt shell see it.
-ONLY = {"platform/qt": {"platform"}}
-SEES_QT = {"cli", "shell", "shell/dialogs", "shell/print", "shell/help", "shell/settings"}
+# only the platform interfaces, and only the programs, the Qt shell and the
+# OpenGL device see it. The OpenGL device sees the renderer and what labels
+# are drawn with, and only the programs see it.
+ONLY = {"platform/qt": {"platform"},
+        "render3d/gl": {"render3d", "places", "colour", "views", "platform", "platform/qt"}}
+SEES_QT = {"cli", "shell", "shell/dialogs", "shell/print", "shell/help", "shell/settings", "render3d/gl"}
+SEEN_ONLY_BY = {"render3d/gl": {"cli", "shell"}}
 
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"')
 
@@ -54,6 +58,8 @@ def directory_of(path, directories):
 
 
 def may_see(source, target):
+    if target in SEEN_ONLY_BY and source not in SEEN_ONLY_BY[target]:
+        return False
     if source in ONLY:
         return target in ONLY[source]
     if target == "platform/qt":

@@ -102,27 +102,12 @@ TEST_F(RenderLabelChoice, TakesTheShownNamesInsideTheRangeAtMostThirty)
                     .empty());
 }
 
-TEST(RenderLabelShapes, APoleStandsOnItsPointAndTheQuadFacesTheCamera)
+TEST(RenderLabelPlaces, CarryThePointAndTheNameLength)
 {
-    RenderCamera camera;
-    camera.azimuth = 0;
-    camera.elevation = 0;
-    const LabelScale scale{1000, 1000, 5, 0.02f};
-    const std::vector<RenderLabel> labels{RenderLabel{100, 200, 50, 0, "abcd"}};
-    const std::vector<LabelShape> shapes = LabelShapesOf(labels, camera, scale);
-    ASSERT_EQ(shapes.size(), 1u);
-    const LabelShape& shape = shapes[0];
-    // A fine grid: the pole is a thirtieth of the span high.
-    EXPECT_FLOAT_EQ(shape.pole[0].position[0], 2.0f);
-    EXPECT_FLOAT_EQ(shape.pole[0].position[2], 1.0f);
-    EXPECT_NEAR(shape.pole[1].position[2], (50 + 1000.0 / 30) * 0.02, 1e-5);
-    EXPECT_EQ(shape.pole[7].position, shape.pole[1].position);
-    // Looking along x, the quad spans y and its plane faces along x.
-    EXPECT_NEAR(std::fabs(shape.quad[0].normal[0]), 1.0, 1e-5);
-    EXPECT_NEAR(shape.quad[0].position[1] - shape.quad[1].position[1], 2 * 4 * 50.0 / 6 * 0.5 * 0.02, 1e-4);
-    EXPECT_FLOAT_EQ(shape.quad[2].v, 0.0f);
-    EXPECT_FLOAT_EQ(shape.quad[0].v, 1.0f);
-    EXPECT_EQ(shape.quad[0].argb, 0xFFFFFFFFu);
+    const std::vector<LabelPlace> places = LabelPlacesOf({RenderLabel{100, 200, 50.5, 0, "abcd"}});
+    ASSERT_EQ(places.size(), 1u);
+    EXPECT_EQ(places[0].metres, (Vec3{100, 200, 50.5f}));
+    EXPECT_EQ(places[0].characters, 4);
 }
 
 } // namespace

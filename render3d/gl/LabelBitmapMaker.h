@@ -1,0 +1,16 @@
+#pragma once
+#include "places/LabelFont.h"
+#include "render3d/RenderFrame.h"
+
+#include <string>
+
+namespace qb {
+
+// A label's picture, handed to the GPU as it is (never written to a file):
+// the kind's font at four times its height, the name drawn at (1, 1) in the
+// kind's text colour on white, in a bitmap of (average character width x
+// the name's code page 932 length + 2) x (font height + 2) pixels. Needs a
+// GUI application object for its fonts.
+LabelBitmap MakeLabelBitmap(const std::string& nameUtf8, const LabelFont& font);
+
+} // namespace qb
