@@ -1,12 +1,12 @@
 // quarrenby: the desktop viewer.
 #include "platform/qt/QtSettingsStore.h"
 #include "platform/qt/QtSystemServices.h"
+#include "render3d/gl/RenderWidget.h"
 #include "render3d/gl/RenderSurfaceFormat.h"
 #include "shell/MainFrame.h"
 #include "shell/ShellApp.h"
 #include "shell/View2DView.h"
 #include "shell/ViewCGView.h"
-#include "render3d/gl/RenderWidget.h"
 
 #include <QApplication>
 #include <QDir>

@@ -18,7 +18,9 @@ QButtonGroup* AddGroup(QWidget* parent, QBoxLayout* layout, const QString& title
     auto* box = new QGroupBox(title, parent);
     auto* column = new QVBoxLayout(box);
     layout->addWidget(box);
-    return AddRadioButtons(box, column, texts, prefix, checked);
+    QButtonGroup* group = AddRadioButtons(box, column, texts, prefix, checked);
+    column->addStretch();
+    return group;
 }
 
 } // namespace
