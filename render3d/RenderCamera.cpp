@@ -94,8 +94,6 @@ double RenderCamera::ZoomFactor() const
 
 void RenderCamera::SetZoomFactor(double factor)
 {
-    // Kept inside the wheel's range: beyond 80 units the terrain would lie
-    // past the far plane and the picture would be empty.
     SetDistance((factor == 0 ? kZeroZoomFactor : factor) * kDefaultDistance);
 }
 

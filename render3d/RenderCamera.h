@@ -47,7 +47,9 @@ public:
     // The menu's nearer and farther commands, one unit each, inside 1 ... 80.
     bool ZoomIn();
     bool ZoomOut();
-    // The zoom dialog's factor: distance over the default distance.
+    // The zoom dialog's factor: distance over the default distance. Setting
+    // it keeps the distance inside 1 ... 80 too (past 80 units the terrain
+    // would lie beyond the far plane); a factor of 0 stands for 0.2.
     double ZoomFactor() const;
     void SetZoomFactor(double factor);
 

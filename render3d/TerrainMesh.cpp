@@ -9,7 +9,9 @@ constexpr float kNormalUnit = 511.0f;
 
 std::uint32_t PackComponent(float c)
 {
-    const float scaled = std::clamp(c, -1.0f, 1.0f) * kNormalUnit;
+    // Written so that a component that is not a number packs as -1, not as
+    // whatever its conversion to an integer would give.
+    const float scaled = (c >= -1.0f ? std::min(c, 1.0f) : -1.0f) * kNormalUnit;
     // Rounded half away from zero without a library call: this runs once a vertex.
     const auto value = static_cast<std::int32_t>(scaled + (scaled >= 0 ? 0.5f : -0.5f));
     return static_cast<std::uint32_t>(value) & 0x3FFu;

@@ -58,6 +58,7 @@ struct TerrainMesh {
     std::array<float, 2> extent{};  // twice the centre's x and y
 
     bool Empty() const { return blocks.empty(); }
+    // Of the terrain blocks, a seam vertex once in each block holding it; the walls are not counted.
     std::int64_t VertexCount() const;
     std::int64_t TriangleCount() const;
     // Model-space position of vertex i of a block.

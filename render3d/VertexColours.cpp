@@ -61,8 +61,10 @@ std::uint32_t VertexColours::ByHeight(float h) const
     std::uint32_t argb = 0xFF000000u;
     for (int shift : {0, 8, 16}) {
         const int low = Channel(argb_[0], shift), high = Channel(argb_[1], shift);
-        const int value = static_cast<int>(low + (h - lowest_) * (high - low) / (highest_ - lowest_));
-        argb |= static_cast<std::uint32_t>(std::clamp(value, 0, 255)) << shift;
+        const double value = low + (h - lowest_) * (high - low) / (highest_ - lowest_);
+        // Truncated; a height that is not a number gives 0.
+        const int channel = value >= 255 ? 255 : value > 0 ? static_cast<int>(value) : 0;
+        argb |= static_cast<std::uint32_t>(channel) << shift;
     }
     return argb;
 }

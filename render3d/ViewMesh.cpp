@@ -6,12 +6,12 @@
 
 namespace qb {
 
-int BuildViewMesh(const CHeightGrid& grid, const Resampling& samples, double exaggeration, ISettingsStore& store,
+int BuildViewMesh(const CHeightGrid& grid, const SampledGrid& samples, double exaggeration, ISettingsStore& store,
                   int scheme, IProgress* progress, TerrainMesh& out)
 {
     MeshInput input;
-    input.columns = samples.across;
-    input.rows = samples.down;
+    input.columns = samples.columns;
+    input.rows = samples.rows;
     input.colSpacing = grid.GetMeshSize() * samples.step;
     input.rowSpacing = grid.GetMeshSize2() * samples.step;
     input.heights = samples.heights;

@@ -1,6 +1,6 @@
 #pragma once
 #include "render3d/TerrainMesh.h"
-#include "render3d/ViewResampling.h"
+#include "render3d/ViewSampling.h"
 
 namespace qb {
 
@@ -12,7 +12,7 @@ class ISettingsStore;
 // spacings are the grid's times the step, the colours those of colour
 // scheme `scheme`. 1 when built, 0 with `out` empty when there is nothing
 // to show or the user cancelled.
-int BuildViewMesh(const CHeightGrid& grid, const Resampling& samples, double exaggeration, ISettingsStore& store,
+int BuildViewMesh(const CHeightGrid& grid, const SampledGrid& samples, double exaggeration, ISettingsStore& store,
                   int scheme, IProgress* progress, TerrainMesh& out);
 
 } // namespace qb

@@ -1,6 +1,7 @@
 #include "render3d/ZoomLogic.h"
 
 #include "platform/NumberText.h"
+#include "render3d/ViewDialogValues.h"
 
 namespace qb {
 
@@ -16,7 +17,7 @@ bool CZoomLogic::Ok()
         m_messages.ShowMessage(kNotANumberMessage, MessageIcon::Exclamation);
         return false;
     }
-    if (!(*value >= kMinZoomFactor && *value <= kMaxZoomFactor)) {
+    if (!IsZoomFactorAccepted(*value)) {
         m_messages.ShowMessage(NumberRangeMessage(kMinZoomFactor, kMaxZoomFactor), MessageIcon::Exclamation);
         return false;
     }

@@ -9,8 +9,6 @@ namespace qb {
 inline constexpr std::string_view kZoomTitle = "拡大縮小";
 inline constexpr std::string_view kZoomFactorLabel = "倍率(&T)";
 inline constexpr std::string_view kZoomUnitText = "倍";
-inline constexpr double kMinZoomFactor = 0.1;
-inline constexpr double kMaxZoomFactor = 10.0;
 // The camera distance that is factor 1.
 inline constexpr double kZoomUnitDistance = 24.0;
 

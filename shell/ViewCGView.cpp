@@ -4,7 +4,6 @@
 #include "app/TessimDoc.h"
 #include "platform/NumberText.h"
 #include "platform/qt/QtText.h"
-#include "render3d/Resolution.h"
 #include "render3d/TerrainMesh.h"
 #include "render3d/gl/RenderWidget.h"
 #include "shell/ShellApp.h"
@@ -21,6 +20,8 @@ constexpr std::string_view kResolutionKey = "Resolution";
 constexpr std::string_view kColourSection = "Color";
 constexpr std::string_view kColourKey = "ColorV20";
 constexpr int kDefaultColourScheme = 5;
+// The finest of the three budgets.
+constexpr std::int32_t kDefaultResolution = 67108864;
 
 } // namespace
 

@@ -1,6 +1,6 @@
 #pragma once
 #include "render3d/RenderCamera.h"
-#include "render3d/RenderLabels.h"
+#include "render3d/RenderLabelChoice.h"
 #include "render3d/RenderFrame.h"
 #include "shell/3DView.h"
 #include "views/Viewer2D.h"
@@ -17,7 +17,7 @@ class QImage;
 namespace qb {
 
 class CRenderWidget;
-struct Resampling;
+struct SampledGrid;
 struct TerrainMesh;
 
 // The rendering view: the shown range of its document's grid, resampled to
@@ -77,7 +77,7 @@ private:
     RenderFrame NextFrame(int width, int height);
     void ToggleSpin(Spin spin);
     void EndDrag();
-    bool BuildMeshOf(const Resampling& samples);
+    bool BuildMeshOf(const SampledGrid& samples);
     void ChooseLabels();
     void DropMesh();
     void RunLightDialog();
@@ -91,7 +91,7 @@ private:
     RenderCamera m_camera;
     CRenderWidget* m_pPicture = nullptr;
     std::shared_ptr<const TerrainMesh> m_mesh;
-    std::vector<RenderLabel> m_labels;
+    std::vector<ChosenLabel> m_labels;
     std::vector<LabelShape> m_labelShapes;
     std::vector<LabelPlace> m_labelPlaces;
     bool m_bCoarseGrid = false;

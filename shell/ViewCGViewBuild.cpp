@@ -6,6 +6,7 @@
 #include "places/LabelSettings.h"
 #include "platform/Cp932.h"
 #include "render3d/ViewMesh.h"
+#include "render3d/ViewSampling.h"
 #include "render3d/gl/LabelBitmapMaker.h"
 #include "render3d/gl/RenderWidget.h"
 #include "shell/ShellApp.h"
@@ -23,10 +24,10 @@ void CViewCGView::Rebuild()
         DropMesh();
         return;
     }
-    const Resampling samples =
-        ResampleRange(doc->Grid(), m_range.GetRange(), m_nResolution, Shell().App().m_dHeightScale);
+    const SampledGrid samples =
+        SampleRange(doc->Grid(), m_range.GetRange(), m_nResolution, Shell().App().m_dHeightScale);
     m_dStep = samples.step;
-    if (samples.heights.empty() || !BuildMeshOf(samples))
+    if (samples.Empty() || !BuildMeshOf(samples))
         DropMesh();
     ChooseLabels();
     UpdateCaption();
@@ -34,7 +35,7 @@ void CViewCGView::Rebuild()
 }
 
 // Cancel leaves no mesh: the picture is the empty navy one.
-bool CViewCGView::BuildMeshOf(const Resampling& samples)
+bool CViewCGView::BuildMeshOf(const SampledGrid& samples)
 {
     const CHeightGrid& grid = Document()->Grid();
     CTessimApp& app = Shell().App();
@@ -65,18 +66,21 @@ void CViewCGView::ChooseLabels()
 {
     CTessimDoc* doc = Document();
     m_labels.clear();
+    m_labelPlaces.clear();
+    std::vector<LabelBitmap> bitmaps;
     if (doc && m_mesh) {
-        CPlaceTable& names = doc->Places().Display();
+        std::span<PlaceRecord> records = doc->Places().Display().Records();
         const CHeightGrid& grid = doc->Grid();
         LabelViewState view{width(), height(), 0};
-        m_labels = ChooseRenderLabels(names.Records().data(), names.Count(), m_range.GetRange(), grid.GetMeshSize(),
-                                      grid.GetMeshSize2(), Shell().App().m_dHeightScale, view);
-    }
-    m_labelPlaces = LabelPlacesOf(m_labels);
-    std::vector<LabelBitmap> bitmaps;
-    for (const RenderLabel& label : m_labels) {
-        const std::string name = Utf8FromCp932(label.name).value_or(std::string());
-        bitmaps.push_back(MakeLabelBitmap(name, g_LabelFonts[static_cast<std::size_t>(label.kind)]));
+        const LabelMetrics metrics{double(grid.GetMeshSize()), double(grid.GetMeshSize2()),
+                                   Shell().App().m_dHeightScale};
+        m_labels = ChooseRenderLabels(records, m_range.GetRange(), metrics, view);
+        for (const ChosenLabel& label : m_labels) {
+            const PlaceRecord& record = records[static_cast<std::size_t>(label.record)];
+            const std::string name = Utf8FromCp932(record.Name()).value_or(std::string());
+            bitmaps.push_back(MakeLabelBitmap(name, g_LabelFonts[static_cast<std::size_t>(record.kind)]));
+            m_labelPlaces.push_back(label.place);
+        }
     }
     m_pPicture->SetLabelBitmaps(std::move(bitmaps));
 }

@@ -91,12 +91,7 @@ void CViewCGView::timerEvent(QTimerEvent* event)
 
 void CViewCGView::RunLightDialog()
 {
-    LightAngles light{m_camera.lightAzimuth, m_camera.lightElevation};
-    if (!RunLightPositionDialog(LightAngles{m_camera.azimuth, m_camera.elevation}, light, this))
-        return;
-    m_camera.lightAzimuth = light.azimuth;
-    m_camera.lightElevation = light.elevation;
-    Redraw(true);
+    Redraw(RunLightPositionDialog(m_camera, this));
 }
 
 void CViewCGView::RunZoomDialog()

@@ -3,7 +3,7 @@
 #include "shell/ViewCGView.h"
 
 #include "render3d/DragDetail.h"
-#include "render3d/RenderLabels.h"
+#include "render3d/LabelShapes.h"
 #include "render3d/gl/RenderWidget.h"
 
 #include <QKeyEvent>

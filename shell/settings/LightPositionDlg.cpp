@@ -9,8 +9,17 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include <array>
+#include <string_view>
+
 namespace qb {
 namespace {
+
+constexpr std::string_view kLightPositionTitle = "光源の位置";
+// The directions by index, clockwise from straight ahead of the camera.
+constexpr std::array<std::string_view, 8> kLightDirectionTexts = {
+    "奥(&1)", "右奥(&2)", "右(&3)", "右手前(&4)", "手前(&5)", "左手前(&6)", "左(&7)", "左奥(&8)"};
+constexpr std::array<std::string_view, 3> kLightHeightTexts = {"高い(&H)", "中間(&M)", "低い(&L)"};
 
 QButtonGroup* AddGroup(QWidget* parent, QBoxLayout* layout, const QString& title,
                        const std::vector<std::string_view>& texts, const QString& prefix, int checked)
@@ -45,12 +54,12 @@ LightChoice CLightPositionDlg::Choice() const
     return LightChoice{m_directions->checkedId(), m_heights->checkedId()};
 }
 
-bool RunLightPositionDialog(const LightAngles& camera, LightAngles& light, QWidget* parent)
+bool RunLightPositionDialog(RenderCamera& camera, QWidget* parent)
 {
-    CLightPositionDlg dialog(LightChoiceOf(camera, light), parent);
+    CLightPositionDlg dialog(LightChoiceOf(camera), parent);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    light = LightAnglesOf(dialog.Choice(), camera);
+    ApplyLightChoice(camera, dialog.Choice());
     return true;
 }
 

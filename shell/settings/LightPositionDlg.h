@@ -1,5 +1,5 @@
 #pragma once
-#include "render3d/LightPosition.h"
+#include "render3d/LightPositionLogic.h"
 
 #include <QDialog>
 
@@ -22,8 +22,8 @@ private:
     QButtonGroup* m_heights = nullptr;
 };
 
-// Runs the dialog for the light at `light` seen from the camera at `camera`;
-// on OK `light` takes the chosen angles. True on OK.
-bool RunLightPositionDialog(const LightAngles& camera, LightAngles& light, QWidget* parent);
+// Runs the dialog for the camera's light; on OK the light moves to the
+// chosen direction and height. True on OK.
+bool RunLightPositionDialog(RenderCamera& camera, QWidget* parent);
 
 } // namespace qb

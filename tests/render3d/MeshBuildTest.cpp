@@ -130,6 +130,22 @@ TEST(MeshBuild, ARidgeTiltsTheNormalsOfItsFlanksApart)
     EXPECT_GT(UnpackNormal(east.vertices[1 * east.span.cols + 1].normal)[0], 0.3f);
 }
 
+TEST(MeshBuild, AHeightThatIsNotANumberSpoilsOnlyTheNormalsAroundIt)
+{
+    Grid g = MakeGrid(20, 20, [](int c, int r) { return float(c + r + 1); });
+    g.heights[5 * 20 + 5] = std::nanf("");
+    for (int mode : {kColourModeHeight, kColourModeSlope}) {
+        MeshInput in = g.Input();
+        in.colours.mode = mode;
+        TerrainMesh mesh;
+        ASSERT_EQ(BuildMesh(in, nullptr, mesh), 1);
+        // Column 4, row 5 is vertex (1, 2) of block (1, 1), which spans columns and rows 3 to 6.
+        const Vec3 beside = UnpackNormal(mesh.blocks[9].vertices[2 * 4 + 1].normal);
+        EXPECT_NEAR(beside[2], 1, 1e-6) << "straight up where no face can be measured";
+        EXPECT_LT(UnpackNormal(mesh.blocks[0].vertices[0].normal)[2], 0.995f) << "the plane elsewhere";
+    }
+}
+
 TEST(MeshBuild, WallsCloseTheShownEdgesDownToZero)
 {
     const Grid g = MakeGrid(4, 3, [](int c, int r) { return float(1 + c + 10 * r); });

@@ -132,6 +132,8 @@ TEST(RenderCamera, ZoomFactorIsTheDistanceOverTwentyFour)
     EXPECT_DOUBLE_EQ(camera.distance, 48);
     camera.SetZoomFactor(0);
     EXPECT_DOUBLE_EQ(camera.distance, 4.8);
+    camera.SetZoomFactor(10);
+    EXPECT_DOUBLE_EQ(camera.distance, 80) << "not beyond the far plane";
 }
 
 TEST(RenderCamera, SpinTurnsCameraAndLightHalfADegreeEachWay)

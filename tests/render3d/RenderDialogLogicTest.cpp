@@ -1,24 +1,38 @@
-#include "render3d/LightPosition.h"
-#include "render3d/Resolution.h"
+#include "render3d/LightPositionLogic.h"
+#include "render3d/RenderCamera.h"
+#include "render3d/ViewDialogValues.h"
 #include "render3d/ZoomLogic.h"
 
 #include "tests/support/RecordingMessageSink.h"
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace qb {
 namespace {
 
 using Texts = std::vector<std::string>;
 
+RenderCamera CameraAt(double azimuth, double elevation, double lightAzimuth = -45, double lightElevation = -20)
+{
+    RenderCamera camera;
+    camera.azimuth = azimuth;
+    camera.elevation = elevation;
+    camera.lightAzimuth = lightAzimuth;
+    camera.lightElevation = lightElevation;
+    return camera;
+}
+
 TEST(LightPosition, EveryChoiceReopensAsItself)
 {
-    for (const LightAngles camera : {LightAngles{90, 30}, LightAngles{-170, 0}, LightAngles{179, 89}}) {
+    for (RenderCamera camera : {CameraAt(90, 30), CameraAt(-170, 0), CameraAt(179, 89)}) {
         for (int direction = 0; direction < 8; ++direction) {
             for (int height = 0; height < 3; ++height) {
-                const LightChoice choice{direction, height};
-                EXPECT_EQ(LightChoiceOf(camera, LightAnglesOf(choice, camera)), choice)
-                    << camera.azimuth << " " << camera.elevation << " " << direction << " " << height;
+                ApplyLightChoice(camera, LightChoice{direction, height});
+                const LightChoice back = LightChoiceOf(camera);
+                EXPECT_EQ(back.direction, direction) << camera.azimuth << " " << camera.elevation << " " << height;
+                EXPECT_EQ(back.height, height) << camera.azimuth << " " << camera.elevation << " " << direction;
             }
         }
     }
@@ -26,21 +40,25 @@ TEST(LightPosition, EveryChoiceReopensAsItself)
 
 TEST(LightPosition, HeightsGoBelowTheCameraAndAnglesStayWrapped)
 {
-    const LightAngles camera{90, 30};
-    EXPECT_DOUBLE_EQ(LightAnglesOf({0, 0}, camera).elevation, -40);
-    EXPECT_DOUBLE_EQ(LightAnglesOf({0, 1}, camera).elevation, -15);
-    EXPECT_DOUBLE_EQ(LightAnglesOf({0, 2}, camera).elevation, 0);
+    RenderCamera camera = CameraAt(90, 30);
+    auto apply = [&](int direction, int height) {
+        ApplyLightChoice(camera, LightChoice{direction, height});
+        return std::pair{camera.lightAzimuth, camera.lightElevation};
+    };
+    EXPECT_DOUBLE_EQ(apply(0, 0).second, -40);
+    EXPECT_DOUBLE_EQ(apply(0, 1).second, -15);
+    EXPECT_DOUBLE_EQ(apply(0, 2).second, 0);
     // "手前" is behind the camera's target: half a turn, brought into -180 ... <180.
-    EXPECT_DOUBLE_EQ(LightAnglesOf({4, 1}, camera).azimuth, -90);
-    EXPECT_DOUBLE_EQ(LightAnglesOf({5, 1}, camera).azimuth, -45);
-    EXPECT_DOUBLE_EQ(LightAnglesOf({3, 1}, LightAngles{90, 30}).azimuth, -135);
-    EXPECT_DOUBLE_EQ(LightAnglesOf({0, 0}, LightAngles{0, -150}).elevation, 140);
+    EXPECT_DOUBLE_EQ(apply(4, 1).first, -90);
+    EXPECT_DOUBLE_EQ(apply(5, 1).first, -45);
+    EXPECT_DOUBLE_EQ(apply(3, 1).first, -135);
+    camera = CameraAt(0, -150);
+    EXPECT_DOUBLE_EQ(apply(0, 0).second, 140);
 }
 
 TEST(LightPosition, SectorsHaveInclusiveLowerBounds)
 {
-    const LightAngles camera{0, 30};
-    auto direction = [&](double azimuth) { return LightChoiceOf(camera, LightAngles{azimuth, -20}).direction; };
+    auto direction = [](double azimuth) { return LightChoiceOf(CameraAt(0, 30, azimuth, -20)).direction; };
     EXPECT_EQ(direction(-22.5), 0);
     EXPECT_EQ(direction(22.4999), 0);
     EXPECT_EQ(direction(22.5), 1);
@@ -49,14 +67,15 @@ TEST(LightPosition, SectorsHaveInclusiveLowerBounds)
     EXPECT_EQ(direction(-157.5), 5);
     EXPECT_EQ(direction(-67.5), 7);
     EXPECT_EQ(direction(-67.6), 6);
-    // The defaults (camera 90°, 30°; light -45°, -20°): right-front, middle.
-    EXPECT_EQ(LightChoiceOf(LightAngles{90, 30}, LightAngles{-45, -20}), (LightChoice{5, 1}));
+    // The defaults (camera 90°, 30°; light -45°, -20°): left-front, middle.
+    const LightChoice defaults = LightChoiceOf(RenderCamera{});
+    EXPECT_EQ(defaults.direction, 5);
+    EXPECT_EQ(defaults.height, 1);
 }
 
 TEST(LightPosition, HeightBoundsAndALightLevelWithTheCamera)
 {
-    const LightAngles camera{0, 30};
-    auto height = [&](double elevation) { return LightChoiceOf(camera, LightAngles{0, elevation}).height; };
+    auto height = [](double elevation) { return LightChoiceOf(CameraAt(0, 30, 0, elevation)).height; };
     EXPECT_EQ(height(30 - 60.01), 0);
     EXPECT_EQ(height(30 - 60), 1);
     // The middle height puts the light exactly 45° lower: it must reopen as itself.
@@ -90,13 +109,15 @@ TEST(ZoomDialogLogic, OpensWithTheDistanceOverTwentyFourAndRefusesOutOfRange)
 
 TEST(ResolutionChoice, OnlyAnExactBudgetIsChosen)
 {
-    EXPECT_EQ(ResolutionIndexOf(4194304), 0);
-    EXPECT_EQ(ResolutionIndexOf(16777216), 1);
-    EXPECT_EQ(ResolutionIndexOf(67108864), 2);
-    EXPECT_EQ(ResolutionIndexOf(67108863), 0);
-    EXPECT_EQ(ResolutionIndexOf(0), 0);
+    EXPECT_EQ(ResolutionIndex(4194304), 0);
+    EXPECT_EQ(ResolutionIndex(16777216), 1);
+    EXPECT_EQ(ResolutionIndex(67108864), 2);
+    EXPECT_EQ(ResolutionIndex(67108863), 0);
+    EXPECT_EQ(ResolutionIndex(0), 0);
     EXPECT_EQ(ResolutionOfIndex(1), 16777216);
+    // Out of range: the nearest choice.
     EXPECT_EQ(ResolutionOfIndex(3), 67108864);
+    EXPECT_EQ(ResolutionOfIndex(-1), 4194304);
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "render3d/RenderCamera.h"
 #include "shell/settings/LightPositionDlg.h"
 #include "shell/settings/ResolutionDlg.h"
 #include "shell/settings/ZoomDialog.h"
@@ -16,8 +17,7 @@ using Texts = std::vector<std::string>;
 
 TEST(LightPositionDialog, OpensAtTheLightSeenFromTheCameraAndOkMovesIt)
 {
-    const LightAngles camera{90, 30};
-    LightAngles light{-45, -20};
+    RenderCamera camera;
     OnModal<CLightPositionDlg>([](CLightPositionDlg& dialog) {
         EXPECT_EQ(dialog.windowTitle().toStdString(), "光源の位置");
         const QList<QGroupBox*> groups = dialog.findChildren<QGroupBox*>();
@@ -31,9 +31,9 @@ TEST(LightPositionDialog, OpensAtTheLightSeenFromTheCameraAndOkMovesIt)
         SettingsFixture::Child(dialog, "height0")->click();
         dialog.accept();
     });
-    ASSERT_TRUE(RunLightPositionDialog(camera, light, nullptr));
-    EXPECT_DOUBLE_EQ(light.azimuth, -90);
-    EXPECT_DOUBLE_EQ(light.elevation, -40);
+    ASSERT_TRUE(RunLightPositionDialog(camera, nullptr));
+    EXPECT_DOUBLE_EQ(camera.lightAzimuth, -90);
+    EXPECT_DOUBLE_EQ(camera.lightElevation, -40);
 
     // Reopened, "手前" and "高い" are shown again; Cancel leaves the light.
     OnModal<CLightPositionDlg>([](CLightPositionDlg& dialog) {
@@ -42,8 +42,8 @@ TEST(LightPositionDialog, OpensAtTheLightSeenFromTheCameraAndOkMovesIt)
         SettingsFixture::Child(dialog, "height2")->click();
         dialog.reject();
     });
-    EXPECT_FALSE(RunLightPositionDialog(camera, light, nullptr));
-    EXPECT_DOUBLE_EQ(light.elevation, -40);
+    EXPECT_FALSE(RunLightPositionDialog(camera, nullptr));
+    EXPECT_DOUBLE_EQ(camera.lightElevation, -40);
 }
 
 TEST(ZoomDialogWindow, RefusesOutOfRangeStayingOpenAndOkSetsTheDistance)
