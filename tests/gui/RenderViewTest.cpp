@@ -10,6 +10,9 @@
 #include "shell/View2DView.h"
 #include "shell/ViewCGView.h"
 #include "shell/dialogs/ColorSetDlg.h"
+#include "shell/dialogs/ProgressDlg.h"
+#include "shell/help/HelpPages.h"
+#include "shell/help/HelpWindow.h"
 #include "shell/settings/LightPositionDlg.h"
 #include "shell/settings/ResolutionDlg.h"
 #include "shell/settings/ZoomDialog.h"
@@ -24,9 +27,12 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>
+#include <QMouseEvent>
+#include <QWheelEvent>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
 
 namespace qb::test {
@@ -82,6 +88,8 @@ private slots:
     void CopyAsBitmapGivesTheRenderedPicture();
     void TheTwoDViewHandsOnItsRangesAndTheRotationCentre();
     void ARangeOfTooFewPointsShowsTheEmptyPicture();
+    void CancellingTheBuildLeavesNoMesh();
+    void TheMouseTheWheelAndTheKeysMoveTheCamera();
 
 private:
     bool OpenRenderingView();
@@ -278,6 +286,51 @@ void CRenderViewTest::ARangeOfTooFewPointsShowsTheEmptyPicture()
     view->ShowRange(ViewHandOver{GridRange{0, 0, 24, 399}, std::nullopt});
     QVERIFY(!view->Mesh());
     QCOMPARE(ShareNotNavy(view->GrabPicture()), 0.0);
+}
+
+void CRenderViewTest::CancellingTheBuildLeavesNoMesh()
+{
+    QVERIFY(OpenRenderingView());
+    CViewCGView* view = Render();
+    QVERIFY(AnswerNext<CProgressDlg>([](CProgressDlg& dialog) { dialog.CancelButton()->click(); },
+                                     [view] { view->Rebuild(); }));
+    QVERIFY(!view->Mesh());
+    QCOMPARE(view->LabelCount(), 0);
+
+    // Its frame's help is the rendering view's page.
+    Frame().OnCommand(cmd::kHelp);
+    QCOMPARE(HelpWindow().CurrentPage(), HelpPageUrl(46));
+    HelpWindow().close();
+}
+
+void CRenderViewTest::TheMouseTheWheelAndTheKeysMoveTheCamera()
+{
+    QVERIFY(OpenRenderingView());
+    CViewCGView* view = Render();
+    const RenderCamera& camera = view->Camera();
+    auto send = [view](QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
+        QMouseEvent event(type, at, view->mapToGlobal(at), button, held, Qt::ShiftModifier);
+        QApplication::sendEvent(view, &event);
+    };
+    // Shift and the left button orbit: a quarter degree a pixel across and down.
+    const double azimuth = camera.azimuth, elevation = camera.elevation;
+    send(QEvent::MouseButtonPress, QPoint(100, 100), Qt::LeftButton, Qt::LeftButton);
+    QCOMPARE(QWidget::mouseGrabber(), view);
+    send(QEvent::MouseMove, QPoint(110, 100), Qt::NoButton, Qt::LeftButton);
+    send(QEvent::MouseMove, QPoint(150, 120), Qt::NoButton, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, QPoint(150, 120), Qt::LeftButton, Qt::NoButton);
+    QVERIFY(QWidget::mouseGrabber() != view);
+    QCOMPARE(camera.azimuth, azimuth + 10.0);
+    QCOMPARE(camera.elevation, elevation + 5.0);
+
+    const double distance = camera.distance;
+    QWheelEvent wheel(QPointF(50, 50), view->mapToGlobal(QPointF(50, 50)), QPoint(), QPoint(0, 120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(view, &wheel);
+    QCOMPARE(camera.distance, distance - 1);
+    const float z = camera.target[2];
+    QTest::keyClick(view, Qt::Key_Up);
+    QCOMPARE(camera.target[2], z + 0.1f);
 }
 
 int RunRenderViewTests(const GuiSample& sample, int argc, char** argv)
