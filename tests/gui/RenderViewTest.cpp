@@ -13,6 +13,7 @@
 #include "shell/dialogs/ProgressDlg.h"
 #include "shell/help/HelpPages.h"
 #include "shell/help/HelpWindow.h"
+#include "shell/settings/HightTimeDlg.h"
 #include "shell/settings/LightPositionDlg.h"
 #include "shell/settings/ResolutionDlg.h"
 #include "shell/settings/ZoomDialog.h"
@@ -233,11 +234,18 @@ void CRenderViewTest::TheDialogsChangeTheCameraTheLightAndTheBuild()
         [&] { Frame().OnCommand(cmd::kColours); }));
     QCOMPARE(view->ColourScheme(), 1);
 
-    // The height exaggeration builds it anew too.
+    // The height exaggeration builds it anew too, the heights doubled.
     before = view->Mesh();
-    m_pSession->Shell().App().m_dHeightScale = 2.0;
-    view->RebuildPicture();
+    const Vec3 target = before->target;
+    QVERIFY(AnswerNext<CHightTimeDlg>(
+        [](CHightTimeDlg& dialog) {
+            Button(dialog, "choice3")->click();
+            dialog.accept();
+        },
+        [&] { Frame().OnCommand(cmd::kHeightScale); }));
+    QCOMPARE(m_pSession->Shell().App().m_dHeightScale, 2.0);
     QVERIFY(view->Mesh() && view->Mesh() != before);
+    QVERIFY(std::abs(view->Mesh()->target[2] - 2 * target[2]) <= std::abs(target[2]) * 0.01);
 }
 
 void CRenderViewTest::CopyAsBitmapGivesTheRenderedPicture()
