@@ -1,15 +1,12 @@
 // Drawing the 2-D view of the sample area (cell 6443-20, 5 m, 2250 x 1500
 // points) at 1600 x 1200 into an image, as contour lines and as colour bands
 // with place names, and placing 1,000 candidate labels.
-#include "cli/DocumentSession.h"
+#include "bench/SampleArea.h"
 #include "places/LabelSettings.h"
 #include "places/NameText.h"
 #include "platform/MemorySettingsStore.h"
 #include "platform/qt/QPainterDrawContext.h"
-#include "terrain/AreaAssembly.h"
-#include "terrain/XmlConversion.h"
 #include "tests/support/RecordingDrawContext.h"
-#include "tests/support/TempDir.h"
 #include "views/LabelPlacement.h"
 #include "views/Viewer2D.h"
 
@@ -63,34 +60,12 @@ std::vector<PlaceRecord> RandomNames(int count, int columns, int rows)
     return names;
 }
 
-// Secondary cell 6443-20.
-constexpr GeoBox kSampleCell{.south = 42.0 + 50.0 / 60.0, .north = 42.0 + 55.0 / 60.0, .west = 143.0, .east = 143.125};
-
-// The sample cell converted into a scratch database and opened as a 5 m
-// area, with 1,000 names spread over it.
-struct SampleArea {
-    test::CTempDir database;
-    cli::CDocumentSession session{database.Path()};
-    std::vector<PlaceRecord> names;
-    bool opened = false;
-
-    SampleArea()
-    {
-        int openMode = 0, mapKind = 0;
-        XmlFolderJob job{database.Path(), &openMode, &mapKind, &session.Console().messages, nullptr};
-        XmlFolderSummary summary;
-        opened = ImportXmlFolder({test::SourcePath("data/sample/FG-GML-6443-20-DEM5A.zip")}, job, summary) &&
-                 session.FindAreaTiles(kMesh5m, kSampleCell) &&
-                 session.OpenFoundArea();
-        const CHeightGrid& grid = session.Doc().Grid();
-        names = RandomNames(kCandidates, grid.m_nCols, grid.m_nRows);
-    }
-};
-
-SampleArea& Sample()
+// The 1,000 names spread over the sample area.
+const std::vector<PlaceRecord>& SampleNames()
 {
-    static SampleArea area;
-    return area;
+    const CHeightGrid& grid = Sample().session.Doc().Grid();
+    static const std::vector<PlaceRecord> names = RandomNames(kCandidates, grid.m_nCols, grid.m_nRows);
+    return names;
 }
 
 // One frame of the 2-D view with names: state.range(0) is the method
@@ -109,7 +84,7 @@ void BM_Draw2DSampleArea(benchmark::State& state)
     viewer.Attach(area.session.Doc().Grid(), std::nullopt, false);
     CLabelPlacement placement;
     viewer.SetLabelPlacer(&placement);
-    std::vector<PlaceRecord> names = area.names;
+    std::vector<PlaceRecord> names = SampleNames();
     viewer.SetNames(names.data(), static_cast<int>(names.size()));
     QImage image(kClient.right, kClient.bottom, QImage::Format_RGB32);
     for (auto _ : state) {

@@ -27,7 +27,10 @@ std::optional<std::string> Arguments::Option(std::string_view name) const
 namespace {
 
 constexpr std::string_view kValueOptions[] = {"--database", "--kind", "--west", "--east", "--south", "--north", "--grid",
-                                             "--mesh-setting", "--out", "--size", "--method", "--range"};
+                                             "--mesh-setting", "--out", "--size", "--method", "--range",
+                                             "--resolution", "--azimuth", "--elevation", "--distance",
+                                             "--light-azimuth", "--light-elevation", "--exaggeration",
+                                             "--colour-scheme"};
 
 bool TakesValue(std::string_view name)
 {

@@ -66,6 +66,7 @@ int RunPlaces(const Arguments& args);
 int RunArea(const Arguments& args);
 int RunOpen(const Arguments& args);
 int RunRender(const Arguments& args);
+int RunView3d(const Arguments& args);
 
 // The folder of the system place file delivered with the program: beside the
 // executable, or the source tree's data/place.

@@ -4,19 +4,18 @@
 
 #ifdef QB_CLI_HAS_QT
 #include "cli/DocumentSession.h"
-#include "places/LabelSettings.h"
+#include "cli/PictureOptions.h"
+#include "cli/PictureSession.h"
 #include "platform/qt/QPainterDrawContext.h"
 #include "terrain/ZipArchive.h"
 #include "views/LabelPlacement.h"
 #include "views/Viewer2D.h"
 
 #include <QFile>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QSvgGenerator>
 
-#include <charconv>
 #include <memory>
 #include <optional>
 #include <string>
@@ -27,10 +26,6 @@ namespace qb::cli {
 
 #ifdef QB_CLI_HAS_QT
 namespace {
-
-// The largest picture side accepted, so a mistyped size cannot ask for
-// gigabytes of image memory.
-constexpr int kMaxPictureSide = 16384;
 
 struct RenderRequest {
     std::string input;
@@ -44,46 +39,17 @@ struct RenderRequest {
     bool svg = false;
 };
 
-// Integers separated by `separator`, all of the text and nothing else.
-std::vector<int> ParseIntegers(std::string_view text, char separator)
-{
-    std::vector<int> values;
-    const char* p = text.data();
-    const char* end = p + text.size();
-    while (true) {
-        int value = 0;
-        const auto [next, ec] = std::from_chars(p, end, value);
-        if (ec != std::errc())
-            return {};
-        values.push_back(value);
-        if (next == end)
-            return values;
-        if (*next != separator)
-            return {};
-        p = next + 1;
-    }
-}
-
 const char* ParseOptions(const Arguments& args, RenderRequest& request)
 {
-    if (const auto size = args.Option("--size")) {
-        const std::vector<int> wh = ParseIntegers(*size, 'x');
-        if (wh.size() != 2 || wh[0] < 1 || wh[1] < 1 || wh[0] > kMaxPictureSide || wh[1] > kMaxPictureSide)
-            return "--size takes WxH, each 1 to 16384";
-        request.width = wh[0];
-        request.height = wh[1];
-    }
+    if (const char* error = ParseSizeOption(args, request.width, request.height))
+        return error;
     if (const auto method = args.Option("--method")) {
         if (*method != "contour" && *method != "bands")
             return "--method takes contour or bands";
         request.method = *method == "bands" ? 1 : 0;
     }
-    if (const auto range = args.Option("--range")) {
-        const std::vector<int> r = ParseIntegers(*range, ',');
-        if (r.size() != 4)
-            return "--range takes C0,R0,C1,R1";
-        request.range = GridRange{r[0], r[1], r[2], r[3]};
-    }
+    if (const char* error = ParseRangeOption(args, request.range))
+        return error;
     if (!MeshSettingOf(args, request.meshSetting))
         return kMeshSettingUsage;
     request.names = args.Has("--names");
@@ -102,26 +68,6 @@ const char* ParseRequest(const Arguments& args, RenderRequest& request)
     if (!request.svg && !HasExtension(request.output, ".png"))
         return "the output must be a .png or an .svg file";
     return ParseOptions(args, request);
-}
-
-// A range of at least two columns and two rows, inside the grid.
-bool FitsGrid(const GridRange& r, const CHeightGrid& grid)
-{
-    return r.colFirst >= 0 && r.rowFirst >= 0 && r.colFirst < r.colLast && r.rowFirst < r.rowLast &&
-           r.colLast < grid.m_nCols && r.rowLast < grid.m_nRows;
-}
-
-// Fonts and painting need a GUI application; without a display it draws offscreen.
-std::unique_ptr<QGuiApplication> MakeGuiApplication()
-{
-    static int argc = 1;
-    static char name[] = "quarrenby-cli";
-    static char* argv[] = {name, nullptr};
-    if (QGuiApplication::instance())
-        return nullptr;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    return std::make_unique<QGuiApplication>(argc, argv);
 }
 
 // What the 2-D view paints into a client area of the given size.
@@ -165,8 +111,7 @@ int Render(CTessimDoc& doc, const RenderRequest& request)
 {
     CHeightGrid& grid = doc.Grid();
     if (request.range && !FitsGrid(*request.range, grid)) {
-        PrintError("--range lies outside the grid of " + std::to_string(grid.m_nCols) + " x " +
-                   std::to_string(grid.m_nRows) + " points");
+        PrintRangeOutside(grid);
         return kExitFailure;
     }
     CViewer2D viewer;
@@ -193,12 +138,8 @@ int RunRender(const Arguments& args)
     RenderRequest request;
     if (const char* error = ParseRequest(args, request))
         return UsageError(error);
-    const auto gui = MakeGuiApplication();
-    CDocumentSession session(DatabaseFolderOf(args));
-    LoadLabelSettings(session.Console().settings);
-    if (!session.OpenFile(request.input, request.meshSetting))
-        return kExitFailure;
-    return Render(session.Doc(), request);
+    return DrawOpenedFile(args, request.input, request.meshSetting,
+                          [&request](CDocumentSession& session) { return Render(session.Doc(), request); });
 }
 
 #else

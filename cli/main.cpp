@@ -40,6 +40,13 @@ constexpr const char* kHelp =
     "       [--range C0,R0,C1,R1] [--names] [--mesh-setting M] [--database DIR]\n"
     "                              draw what the 2-D view shows (default 1600x1200);\n"
     "                              M: the tiles an area file names, as for open (0 disc)\n"
+    "  view3d FILE OUT.png [--size WxH] [--range C0,R0,C1,R1] [--resolution N]\n"
+    "       [--azimuth A] [--elevation E] [--distance D] [--light-azimuth A]\n"
+    "       [--light-elevation E] [--exaggeration X] [--colour-scheme N] [--names]\n"
+    "       [--mesh-setting M] [--database DIR]\n"
+    "                              draw what the rendering view shows, through OpenGL without\n"
+    "                              a display (default 1600x1200, 67108864 points, camera 24 units\n"
+    "                              at azimuth 90 and elevation 30, light at -45 and -20, scheme 5)\n"
     "\n"
     "Exit status: 0 success, 1 failure, 2 bad usage. Messages go to stderr.\n";
 
@@ -62,6 +69,7 @@ constexpr Command kCommands[] = {
     {"area", qb::cli::RunArea},
     {"open", qb::cli::RunOpen},
     {"render", qb::cli::RunRender},
+    {"view3d", qb::cli::RunView3d},
 };
 
 } // namespace

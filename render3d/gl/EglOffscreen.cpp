@@ -56,7 +56,7 @@ bool CEglOffscreen::OpenContext(std::string& error)
 {
     EGLDisplay display = SurfacelessDisplay();
     if (display == EGL_NO_DISPLAY || !eglInitialize(display, nullptr, nullptr)) {
-        error = "no OpenGL without a display here (EGL's surfaceless platform is missing)";
+        error = "EGL has no surfaceless platform here";
         return false;
     }
     m_display = display;
@@ -108,6 +108,14 @@ bool CEglOffscreen::Open(int width, int height, std::string& error)
         return true;
     Close();
     return false;
+}
+
+void CEglOffscreen::MakeCurrent() const
+{
+    if (!m_context)
+        return;
+    eglMakeCurrent(m_display, EGL_NO_SURFACE, EGL_NO_SURFACE, m_context);
+    m_gl.BindFramebuffer(GL_FRAMEBUFFER, m_framebuffer);
 }
 
 std::vector<std::uint32_t> CEglOffscreen::ReadPixels() const

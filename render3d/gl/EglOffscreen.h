@@ -20,6 +20,9 @@ public:
     // Makes the context current with the framebuffer bound; false with a
     // message naming what is missing.
     bool Open(int width, int height, std::string& error);
+    // Makes this context current again with its framebuffer bound, after
+    // another context was used.
+    void MakeCurrent() const;
     // Entry points of the context, for the device.
     static GlResolver Resolver();
     // The framebuffer's pixels as 0xAARRGGBB, top row first.
