@@ -112,7 +112,9 @@ void CMainFrame::CreateActions()
             action->setShortcuts(keys);
         }
     }
-    for (const int id : {cmd::kViewToolbar, cmd::kViewStatusBar, cmd::kRotateRight, cmd::kRotateLeft, cmd::kShowNames}) {
+    const int checkable[] = {cmd::kViewToolbar, cmd::kViewStatusBar, cmd::kRotateRight, cmd::kRotateLeft,
+                             cmd::kShowNames};
+    for (const int id : checkable) {
         if (QAction* action = Action(id))
             action->setCheckable(true);
     }

@@ -15,7 +15,8 @@ namespace qb {
 namespace {
 
 constexpr std::string_view kResolutionTitle = "細かさの設定";
-constexpr std::array<std::string_view, 3> kResolutionTexts = {"荒く描く", "細かく描く", "非常に細かく描く"};
+constexpr std::array<std::string_view, 3> kResolutionTexts = {
+    "荒く描く", "細かく描く", "非常に細かく描く"};
 
 } // namespace
 
