@@ -91,6 +91,7 @@ private slots:
     void ARangeOfTooFewPointsShowsTheEmptyPicture();
     void CancellingTheBuildLeavesNoMesh();
     void TheMouseTheWheelAndTheKeysMoveTheCamera();
+    void AStillViewDrawsNothingUntilSomethingChanges();
 
 private:
     bool OpenRenderingView();
@@ -339,6 +340,29 @@ void CRenderViewTest::TheMouseTheWheelAndTheKeysMoveTheCamera()
     const float z = camera.target[2];
     QTest::keyClick(view, Qt::Key_Up);
     QCOMPARE(camera.target[2], z + 0.1f);
+}
+
+void CRenderViewTest::AStillViewDrawsNothingUntilSomethingChanges()
+{
+    QVERIFY(OpenRenderingView());
+    CViewCGView* view = Render();
+    int frames = 0;
+    QObject::connect(view->Picture(), &QOpenGLWidget::frameSwapped, view, [&frames] { ++frames; });
+    QTest::qWait(300);
+    frames = 0;
+    QTest::qWait(700);
+    QCOMPARE(frames, 0);
+    QVERIFY(!view->IsSpinTimerActive());
+
+    Frame().OnCommand(cmd::kZoomIn);
+    QTRY_VERIFY(frames > 0);
+    // A zoom the clamp refuses changes nothing and draws nothing.
+    view->Camera().distance = RenderCamera::kMinDistance;
+    QTest::qWait(300);
+    frames = 0;
+    Frame().OnCommand(cmd::kZoomIn);
+    QTest::qWait(500);
+    QCOMPARE(frames, 0);
 }
 
 int RunRenderViewTests(const GuiSample& sample, int argc, char** argv)
