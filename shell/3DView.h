@@ -66,6 +66,18 @@ public:
     // Copy as bitmap: the client area on the clipboard.
     virtual void CopyBitmap() = 0;
 
+    // The commands of the view's own menu: whether it has `id`, runs it
+    // (true when it did) and shows it checked.
+    virtual bool HasViewCommand(int /*id*/) const { return false; }
+    virtual bool RunViewCommand(int /*id*/) { return false; }
+    virtual bool IsViewCommandChecked(int /*id*/) const { return false; }
+    // The picture is made anew from the document (the height exaggeration
+    // changed); views that draw straight from the grid have nothing to do.
+    virtual void RebuildPicture() {}
+    // Turns a camera about the point at fractions (fx, fy) of the shown
+    // grid's width and height; views without a camera ignore it.
+    virtual void CentreOn(double /*fx*/, double /*fy*/) {}
+
     bool IsCopyingPicture() const { return m_nPictureCopy != 0; }
     int PlacedLabels() const { return static_cast<int>(m_labels.Placed().size()); }
     // The printer of the print job under way, or null.

@@ -1,6 +1,7 @@
 #include "shell/DocTemplate.h"
 
 #include "shell/View2DView.h"
+#include "shell/ViewCGView.h"
 
 namespace qb {
 
@@ -19,12 +20,14 @@ C3DView* CDocTemplate::CreateView(CShellApp& shell, CTessimDoc& doc) const
     return m_factory ? m_factory(shell, doc) : nullptr;
 }
 
-// The map view and the rendering view have no view class yet: their
-// templates make no view, so their show commands stay off.
+// The map view has no view class yet: its template makes no view, so its
+// show command stays off.
 CDocTemplates::CDocTemplates()
     : m_templates{CDocTemplate(ViewKind::TwoD,
                                [](CShellApp& shell, CTessimDoc& doc) { return new CView2DView(shell, doc); }),
-                  CDocTemplate(ViewKind::Map), CDocTemplate(ViewKind::Rendering)}
+                  CDocTemplate(ViewKind::Map),
+                  CDocTemplate(ViewKind::Rendering,
+                               [](CShellApp& shell, CTessimDoc& doc) { return new CViewCGView(shell, doc); })}
 {
 }
 

@@ -112,7 +112,9 @@ void CMainFrame::CreateActions()
             action->setShortcuts(keys);
         }
     }
-    for (const int id : {cmd::kViewToolbar, cmd::kViewStatusBar}) {
+    const int checkable[] = {cmd::kViewToolbar, cmd::kViewStatusBar, cmd::kRotateRight, cmd::kRotateLeft,
+                             cmd::kShowNames};
+    for (const int id : checkable) {
         if (QAction* action = Action(id))
             action->setCheckable(true);
     }
@@ -215,7 +217,8 @@ bool CMainFrame::IsCommandChecked(int id) const
         return m_pToolBar->isVisible();
     if (id == cmd::kViewStatusBar)
         return statusBar()->isVisible();
-    return false;
+    const C3DView* view = CurrentView();
+    return view && view->IsViewCommandChecked(id);
 }
 
 void CMainFrame::SetStatusText(std::string_view text)

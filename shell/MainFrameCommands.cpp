@@ -77,7 +77,10 @@ void CMainFrame::OnCommand(int id)
     case cmd::kHelp: ShowHelpContext(CurrentHelpContext()); break;
     case cmd::kContextHelp: m_pContextHelp->Begin(); break;
     case cmd::kHelpIndex: ShowHelpContext(0); break;
-    default: break;
+    default:
+        if (C3DView* view = CurrentView())
+            view->RunViewCommand(id);
+        break;
     }
     UpdateCommandStates();
 }
@@ -130,9 +133,8 @@ bool CMainFrame::IsCommandEnabled(int id) const
     case cmd::kArrangeIcons:
         return !m_pMdi->subWindowList().isEmpty();
     default:
-        // The commands of the map view, the rendering view and the settings
-        // dialogs stay off until those windows exist.
-        return false;
+        // The commands of a view's own menu are on while its menu shows.
+        return CurrentView() && CurrentView()->HasViewCommand(id);
     }
 }
 
@@ -230,11 +232,15 @@ void CMainFrame::RunViewCommand(int id)
     }
 }
 
-// The height exaggeration; the views that use it draw again.
+// The height exaggeration; the rendering view builds its mesh anew and the
+// views that use it draw again.
 void CMainFrame::RunHeightScale()
 {
-    if (RunHeightScaleCommand(m_shell.App(), m_shell.Messages(), this) && m_shell.Documents().HasDocument())
-        RedrawAllViews();
+    if (!RunHeightScaleCommand(m_shell.App(), m_shell.Messages(), this) || !m_shell.Documents().HasDocument())
+        return;
+    if (m_pRenderView)
+        m_pRenderView->RebuildPicture();
+    RedrawAllViews();
 }
 
 // Contour lines or colour bands for the current 2-D view.

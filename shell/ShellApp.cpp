@@ -1,5 +1,6 @@
 #include "shell/ShellApp.h"
 
+#include "app/CommandIds.h"
 #include "app/TessimDoc.h"
 #include "places/LabelSettings.h"
 #include "shell/MainFrame.h"
@@ -35,8 +36,10 @@ std::optional<ShellOptions> ParseShellArguments(const QStringList& arguments, QS
             options.meshSetting = mesh;
         } else if (word == QStringLiteral("--first-paint-timing")) {
             options.timing = true;
+        } else if (word == QStringLiteral("--rendering-view")) {
+            options.renderingView = true;
         } else if (word.startsWith(QStringLiteral("--")) || !options.file.empty()) {
-            error = QStringLiteral("usage: quarrenby [--database DIR] [--mesh-setting 0..5] [FILE]");
+            error = QStringLiteral("usage: quarrenby [--database DIR] [--mesh-setting 0..5] [--rendering-view] [FILE]");
             return std::nullopt;
         } else {
             options.file = word.toStdString();
@@ -88,6 +91,8 @@ bool CShellApp::Start(const ShellOptions& options, const QElapsedTimer& clock, S
     m_pMainFrame->UpdateCommandStates();
     if (m_app.NeedsFolderSettings())
         RunFolderSettingsCommand(m_app, m_pMainFrame.get(), m_folderChooser);
+    if (options.renderingView && m_documents.HasDocument())
+        m_pMainFrame->OnCommand(cmd::kShowRender);
     return true;
 }
 

@@ -25,6 +25,7 @@ struct ShellOptions {
     std::optional<std::string> database;    // a database folder for this run only
     std::optional<int> meshSetting;         // the mesh setting for this run only
     bool timing = false;                    // report the start's timings and quit after the first paint
+    bool renderingView = false;             // bring up the rendering view of the opened file
 };
 
 // Milliseconds from the process start to the end of each phase of the start.
@@ -34,7 +35,7 @@ struct StartTimes {
     qint64 painted = 0;     // the first 2-D view painted
 };
 
-// Reads "quarrenby [--database DIR] [--mesh-setting 0..5] [--first-paint-timing] [FILE]";
+// Reads "quarrenby [--database DIR] [--mesh-setting 0..5] [--first-paint-timing] [--rendering-view] [FILE]";
 // none with `error` set on a bad command line.
 std::optional<ShellOptions> ParseShellArguments(const QStringList& arguments, QString& error);
 

@@ -155,8 +155,9 @@ void CView2DView::ShowRangeMenu(const QPoint& at)
     QMenu menu(this);
     if (nearStart) {
         connect(menu.addAction(QStringLiteral("一つ前の範囲に戻す")), &QAction::triggered, this, &CView2DView::StepBack);
-        // No rendering view here turns its camera about a point.
-        menu.addAction(QStringLiteral("回転の中心にする"))->setEnabled(false);
+        QAction* centre = menu.addAction(QStringLiteral("回転の中心にする"));
+        centre->setEnabled(Shell().MainFrame()->ViewOf(ViewKind::Rendering) != nullptr);
+        connect(centre, &QAction::triggered, this, &CView2DView::CentreRendering);
     } else {
         connect(menu.addAction(QStringLiteral("選択範囲を拡大")), &QAction::triggered, this,
                 &CView2DView::ZoomToSelection);
@@ -185,6 +186,19 @@ void CView2DView::StepBack()
         return;
     }
     Shell().MainFrame()->PassOnRange(m_viewer.GetRange());
+}
+
+// The rendering view turns about the point of the grid under the menu point.
+void CView2DView::CentreRendering()
+{
+    const DrawRect draw = m_viewer.DrawingRect();
+    const DrawPoint corner = m_viewer.FarCorner();
+    const DrawPoint at = MenuPoint();
+    C3DView* rendering = Shell().MainFrame()->ViewOf(ViewKind::Rendering);
+    if (rendering && corner.x != draw.left && corner.y != draw.top)
+        rendering->CentreOn(double(at.x - draw.left) / (corner.x - draw.left),
+                            double(at.y - draw.top) / (corner.y - draw.top));
+    CancelDrag();
 }
 
 void CView2DView::CancelDrag()

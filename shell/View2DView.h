@@ -72,6 +72,7 @@ private:
     void ShowRangeMenu(const QPoint& at);
     void ZoomToSelection();
     void StepBack();
+    void CentreRendering();
     void CancelDrag();
     void EditPlaceAt(const QPoint& point);
 

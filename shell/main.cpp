@@ -1,10 +1,12 @@
 // quarrenby: the desktop viewer.
 #include "platform/qt/QtSettingsStore.h"
 #include "platform/qt/QtSystemServices.h"
+#include "render3d/gl/RenderWidget.h"
 #include "render3d/gl/RenderSurfaceFormat.h"
 #include "shell/MainFrame.h"
 #include "shell/ShellApp.h"
 #include "shell/View2DView.h"
+#include "shell/ViewCGView.h"
 
 #include <QApplication>
 #include <QDir>
@@ -14,6 +16,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -59,6 +62,24 @@ void ReportFirstPaint(qb::CShellApp& shell, const QElapsedTimer& clock, qb::Star
     });
 }
 
+// Tells, once, that the rendering view brought up from the command line has
+// drawn its first frame (the still-view benchmark waits for it).
+void ReportFirstFrame(qb::CShellApp& shell)
+{
+    auto* view = qobject_cast<qb::CViewCGView*>(
+        shell.MainFrame() ? shell.MainFrame()->ViewOf(qb::ViewKind::Rendering) : nullptr);
+    if (!view) {
+        std::fprintf(stderr, "quarrenby: no rendering view\n");
+        return;
+    }
+    auto once = std::make_shared<QMetaObject::Connection>();
+    *once = QObject::connect(view->Picture(), &QOpenGLWidget::frameSwapped, [once] {
+        std::printf("first frame\n");
+        std::fflush(stdout);
+        QObject::disconnect(*once);
+    });
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -91,6 +112,8 @@ int main(int argc, char** argv)
         return 1;
     if (options->timing)
         ReportFirstPaint(shell, clock, times);
+    if (options->renderingView)
+        ReportFirstFrame(shell);
     const int status = application.exec();
     shell.Shutdown();
     return status;

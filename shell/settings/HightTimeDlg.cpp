@@ -2,6 +2,7 @@
 
 #include "platform/qt/QtText.h"
 #include "shell/dialogs/OkCancelRow.h"
+#include "shell/settings/EditCheck.h"
 #include "shell/settings/RadioButtons.h"
 #include "views/HeightScaleLogic.h"
 
@@ -44,13 +45,12 @@ void CHightTimeDlg::OnChoice(int index)
 
 void CHightTimeDlg::accept()
 {
-    m_logic.SetText(m_factor->text().toStdString());
-    if (!m_logic.Ok()) {
-        m_factor->setFocus();
-        m_factor->selectAll();
-        return;
-    }
-    QDialog::accept();
+    const bool ok = CheckEdit(*m_factor, [this](const std::string& text) {
+        m_logic.SetText(text);
+        return m_logic.Ok();
+    });
+    if (ok)
+        QDialog::accept();
 }
 
 } // namespace qb

@@ -38,7 +38,7 @@ int RunAll(int argc, char** argv)
     }
     return qb::test::RunStartTests(sample, argc, argv) + qb::test::RunViewCommandTests(sample, argc, argv) +
            qb::test::RunSaveQuestionTests(sample, argc, argv) + qb::test::RunViewMenuTests(sample, argc, argv) +
-           qb::test::RunViewKindsTests(sample, argc, argv);
+           qb::test::RunViewKindsTests(sample, argc, argv) + qb::test::RunRenderViewTests(sample, argc, argv);
 }
 
 } // namespace

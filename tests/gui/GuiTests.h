@@ -10,5 +10,6 @@ int RunViewCommandTests(const GuiSample& sample, int argc, char** argv);
 int RunSaveQuestionTests(const GuiSample& sample, int argc, char** argv);
 int RunViewMenuTests(const GuiSample& sample, int argc, char** argv);
 int RunViewKindsTests(const GuiSample& sample, int argc, char** argv);
+int RunRenderViewTests(const GuiSample& sample, int argc, char** argv);
 
 } // namespace qb::test

@@ -1,0 +1,116 @@
+// The rendering view's mouse, wheel and keys: each goes to the camera's
+// controls, and a frame is drawn only when a control changed something.
+#include "shell/ViewCGView.h"
+
+#include "render3d/DragDetail.h"
+#include "render3d/LabelShapes.h"
+#include "render3d/gl/RenderWidget.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWheelEvent>
+
+namespace qb {
+namespace {
+
+unsigned InputFlagsOf(Qt::KeyboardModifiers keys, Qt::MouseButtons buttons)
+{
+    unsigned flags = 0;
+    if (keys & Qt::ShiftModifier)
+        flags |= kInputShift;
+    if (keys & Qt::ControlModifier)
+        flags |= kInputControl;
+    if (buttons & Qt::LeftButton)
+        flags |= kInputLeftButton;
+    if (buttons & Qt::RightButton)
+        flags |= kInputRightButton;
+    if (buttons & Qt::MiddleButton)
+        flags |= kInputMiddleButton;
+    return flags;
+}
+
+std::optional<MouseButton> ButtonOf(Qt::MouseButton button)
+{
+    if (button == Qt::LeftButton)
+        return MouseButton::kLeft;
+    if (button == Qt::RightButton)
+        return MouseButton::kRight;
+    return std::nullopt;
+}
+
+} // namespace
+
+void CViewCGView::mousePressEvent(QMouseEvent* event)
+{
+    const std::optional<MouseButton> button = ButtonOf(event->button());
+    if (!button)
+        return;
+    setFocus(Qt::MouseFocusReason);
+    m_bDragging = true;
+    grabMouse(Qt::SizeAllCursor);
+    Redraw(m_camera.MouseDown(*button));
+}
+
+void CViewCGView::mouseReleaseEvent(QMouseEvent* event)
+{
+    const std::optional<MouseButton> button = ButtonOf(event->button());
+    if (!button)
+        return;
+    m_camera.MouseUp(*button);
+    if (!(event->buttons() & (Qt::LeftButton | Qt::RightButton)))
+        EndDrag();
+}
+
+// The drag frames were coarse: the picture at rest is drawn in full.
+void CViewCGView::EndDrag()
+{
+    m_bDragging = false;
+    releaseMouse();
+    unsetCursor();
+    Redraw(m_nLastDetail != 1);
+}
+
+void CViewCGView::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    Redraw(m_camera.MouseMove(InputFlagsOf(event->modifiers(), event->buttons()), at.x(), at.y()));
+}
+
+void CViewCGView::wheelEvent(QWheelEvent* event)
+{
+    const int delta = event->angleDelta().y();
+    if (delta == 0)
+        return;
+    Redraw(m_camera.Wheel(InputFlagsOf(event->modifiers(), event->buttons()), delta));
+}
+
+void CViewCGView::keyPressEvent(QKeyEvent* event)
+{
+    const RenderKey key = event->key() == Qt::Key_Up     ? RenderKey::kUp
+                          : event->key() == Qt::Key_Down ? RenderKey::kDown
+                                                         : RenderKey::kOther;
+    if (key == RenderKey::kOther) {
+        C3DView::keyPressEvent(event);
+        return;
+    }
+    Redraw(m_camera.Key(key));
+}
+
+// The frame the widget is about to draw. While the camera or the light is
+// dragged the mesh is thinned as far as the last full frame's time asks.
+RenderFrame CViewCGView::NextFrame(int width, int height)
+{
+    if (m_nLastDetail == 1 && m_pPicture->LastFrameSeconds() > 0)
+        m_dFullFrameSeconds = m_pPicture->LastFrameSeconds();
+    m_bFramePending = false;
+    RenderFrame frame = m_camera.Frame(width, height);
+    frame.detail = m_bDragging ? DragDetail(m_dFullFrameSeconds) : 1;
+    m_nLastDetail = frame.detail;
+    if (m_bShowNames && m_mesh && !m_labels.empty()) {
+        m_labelShapes = MakeLabelShapes(m_labelPlaces, *m_mesh, m_bCoarseGrid, m_camera.CameraOffset());
+        frame.labels = m_labelShapes;
+    }
+    return frame;
+}
+
+} // namespace qb
