@@ -56,12 +56,15 @@ class View3d(unittest.TestCase):
             with open(out, "wb") as f:
                 f.write(b"older picture")
             for options in (("--elevation", "90"), ("--distance", "0.5"), ("--colour-scheme", "8"),
-                            ("--exaggeration", "0"), ("--resolution", "100"), ("--size", "0x10"),
+                            ("--exaggeration", "0"), ("--resolution", "0"), ("--size", "0x10"),
                             ("--range", "1,2,3"), ("--azimuth", "east")):
                 self.assertEqual(run("view3d", TILE, out, *options)[0], 2, options)
             self.assertEqual(run("view3d", TILE, "out.jpg")[0], 2)
             code, _, err = run("view3d", TILE, out, "--range", "0,0,20,100", "--database", d)
             self.assertEqual(code, 1)
+            self.assertIn("30", err)
+            code, _, err = run("view3d", TILE, out, "--resolution", "100", "--database", d)
+            self.assertEqual(code, 1, "a budget of 90 points gives fewer than 30 samples a side")
             self.assertIn("30", err)
             code, _, err = run("view3d", TILE, out, "--range", "0,0,225,100", "--database", d)
             self.assertEqual(code, 1)
