@@ -4,6 +4,10 @@ namespace qb {
 namespace {
 
 constexpr double kDragFrameSeconds = 0.150;
+// What a frame costs whatever its detail (the clear, a draw call a block and
+// the walls): about 20 ms for 1,024 blocks on a software rasteriser. The
+// thinned terrain must fit in what is left.
+constexpr double kFixedFrameSeconds = 0.030;
 // Past this a block of 256 columns keeps only its first and last column.
 constexpr int kMaxDetail = 256;
 
@@ -12,7 +16,7 @@ constexpr int kMaxDetail = 256;
 int DragDetail(double fullFrameSeconds)
 {
     int k = 1;
-    while (k < kMaxDetail && !(fullFrameSeconds / (double(k) * k) < kDragFrameSeconds))
+    while (k < kMaxDetail && !(fullFrameSeconds / (double(k) * k) < kDragFrameSeconds - kFixedFrameSeconds))
         ++k;
     return k;
 }

@@ -60,11 +60,12 @@ TEST(RenderMatrices, TheFrameShowsTheTargetInTheMiddle)
 TEST(RenderMatrices, DragDetailIsTheLeastThinningThatMakesAFrameQuick)
 {
     EXPECT_EQ(DragDetail(0.0), 1);
-    EXPECT_EQ(DragDetail(0.149), 1);
-    EXPECT_EQ(DragDetail(0.15), 2);
-    EXPECT_EQ(DragDetail(0.599), 2);
-    EXPECT_EQ(DragDetail(0.6), 3) << "0.6 / 4 is not under 0.15";
-    EXPECT_EQ(DragDetail(3.0), 5);
+    EXPECT_EQ(DragDetail(0.119), 1);
+    EXPECT_EQ(DragDetail(0.12), 2) << "30 ms of every frame do not shrink with the detail";
+    EXPECT_EQ(DragDetail(0.479), 2);
+    EXPECT_EQ(DragDetail(0.48), 3) << "0.48 / 4 is not under 0.12";
+    EXPECT_EQ(DragDetail(3.0), 6);
+    EXPECT_EQ(DragDetail(13.7), 11) << "a 54-million-point mesh on a software rasteriser";
 }
 
 } // namespace
