@@ -45,20 +45,25 @@ bool RunBlockJobs(int count, const std::function<bool(int)>& job, const Progress
 {
     JobQueue queue{count, job};
     const int reportEvery = std::max(1, count / 20);
-    int reportAt = 0;
+    int reported = 0;
+    // One report for every twentieth of the jobs done since the last, whichever
+    // thread did them, so the bar moves in even steps however the threads share
+    // the work.
+    const auto catchUp = [&] {
+        for (; reported + reportEvery <= queue.done && !queue.stop; reported += reportEvery) {
+            if (ReportAndCheck(share, reported + reportEvery, count))
+                queue.stop = true;
+        }
+    };
     {
         std::jthread helper([&queue] {
             while (queue.RunOne()) {
             }
         });
-        while (queue.RunOne()) {
-            if (queue.done >= reportAt) {
-                reportAt = queue.done + reportEvery;
-                if (ReportAndCheck(share, queue.done, count))
-                    queue.stop = true;
-            }
-        }
+        while (queue.RunOne())
+            catchUp();
     }
+    catchUp();
     if (queue.stop)
         return false;
     return !ReportAndCheck(share, count, count);
