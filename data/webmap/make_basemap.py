@@ -53,7 +53,9 @@ PREFECTURE_KEEP = "50%"
 
 
 def run(command, stdin=None):
-    done = subprocess.run(command, input=stdin, capture_output=True, text=True)
+    # In a scratch folder: GMT leaves its gmt.history where it runs.
+    with tempfile.TemporaryDirectory() as scratch:
+        done = subprocess.run(command, input=stdin, capture_output=True, text=True, cwd=scratch)
     if done.returncode != 0:
         sys.exit(f"{' '.join(command)} failed:\n{done.stderr}")
     return done.stdout
@@ -132,7 +134,8 @@ def coast_level(min_zoom, max_zoom, resolution, min_area_km2, decimals):
         if rings is None:
             continue
         point = face.PointOnSurface()
-        cell = (int((point.GetX() - WEST) // CELL_DEGREES), int((point.GetY() - SOUTH) // CELL_DEGREES))
+        cell = (int((point.GetX() - WEST) // CELL_DEGREES),
+                int((point.GetY() - SOUTH) // CELL_DEGREES))
         cells.setdefault(cell, []).append(rings)
     features = [{"type": "Feature", "properties": {},
                  "geometry": {"type": "MultiPolygon", "coordinates": cells[cell]}}
@@ -149,6 +152,8 @@ def prefectures(npm_dir):
         target = os.path.join(scratch, "prefectures.json")
         run([mapshaper, source, "-filter", "adm0_a3 == 'JPN'",
              "-filter-fields", "name_ja,iso_3166_2", "-rename-fields", "iso=iso_3166_2",
+             # Minamitorishima (Tokyo, 154 E) lies outside the area and is dropped.
+             "-clip", f"bbox={WEST},{SOUTH},{EAST},{NORTH}",
              "-simplify", PREFECTURE_KEEP, "keep-shapes",
              "-o", "format=geojson", f"precision={10 ** -PREFECTURE_DECIMALS}", target])
         with open(target, encoding="utf-8") as f:
