@@ -171,6 +171,8 @@ def main():
     basemap = {"coast": [coast_level(*level) for level in COAST_LEVELS],
                "prefectures": prefectures(sys.argv[1])}
     text = json.dumps(basemap, ensure_ascii=False, separators=(",", ":"))
+    # One feature a line, so that a rebuild's changes show in a diff.
+    text = text.replace('{"type":"Feature",', '\n{"type":"Feature",')
     with open(target + ".tmp", "w", encoding="utf-8") as out:
         out.write("// Offline map layer: GSHHG coast (Wessel & Smith, LGPL-3+) and Natural Earth\n"
                   "// prefectures (public domain). Made by make_basemap.py; do not edit.\n")
