@@ -262,7 +262,7 @@
     };
     Object.assign(window, {
       setMapCenter(lat, lon, zoom) {
-        if (finite(lat, lon, zoom)) map.setView([lat, lon], zoom);
+        if (finite(lat, lon, zoom)) map.setView([lat, lon], zoom, { animate: false });
       },
       SetOpenMode(mode) {
         state.mode = Number(mode) === 0 ? 0 : 1;
