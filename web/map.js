@@ -77,8 +77,11 @@
       renderer, interactive: false,
       style: { color: '#998', weight: 0.8, dashArray: '4 3', fill: false },
     }) : null;
+    // Beyond the zooms the levels were made for, the nearest level is drawn.
+    const lowest = Math.min(...levels.map((l) => l.minZoom));
+    const highest = Math.max(...levels.map((l) => l.maxZoom));
     const showLevel = () => {
-      const zoom = map.getZoom();
+      const zoom = Math.min(Math.max(map.getZoom(), lowest), highest);
       levels.forEach((level) => {
         const wanted = zoom >= level.minZoom && zoom <= level.maxZoom;
         if (wanted !== group.hasLayer(level.layer)) {

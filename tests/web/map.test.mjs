@@ -234,6 +234,14 @@ test('the offline map draws its land on a sea background with every tile request
   await page.waitForTimeout(100);
   assert.equal(await offlinePixel(page, 35.085, 135.085), null, 'the zoom 9-12 level is gone at zoom 8');
   assert.deepEqual(await offlinePixel(page, 35, 135.025), LAND, 'the zoom 5-8 island at zoom 8');
+  // Far out and far in the nearest level stays, beside the prefecture borders.
+  for (const zoom of [3, 15]) {
+    const drawn = await page.evaluate((z) => {
+      setMapCenter(35, 135, z);
+      return window.quarrenbyMap.baseLayers.Offline.getLayers().length;
+    }, zoom);
+    assert.equal(drawn, 2, `layers at zoom ${zoom}`);
+  }
   await page.evaluate(() => changeLayerFromCpp('GSI Standard'));
   assert.equal(await page.evaluate(() => window.quarrenbyMap.map.getContainer().classList.contains('qb-offline')), false);
   assert.deepEqual(p.errors, []);
