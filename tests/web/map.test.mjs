@@ -21,6 +21,7 @@ function square(lat, lon, half) {
     [lon - half, lat + half], [lon - half, lat - half]]];
 }
 const STAND_IN = {
+  attribution: 'GSHHG <Wessel & Smith>',
   coast: [
     { minZoom: 5, maxZoom: 8, features: { type: 'FeatureCollection', features: [
       { type: 'Feature', properties: {}, geometry: { type: 'Polygon', coordinates: square(35, 135, 0.05) } }] } },
@@ -242,8 +243,11 @@ test('the offline map draws its land on a sea background with every tile request
     }, zoom);
     assert.equal(drawn, 2, `layers at zoom ${zoom}`);
   }
+  const credits = page.locator('.leaflet-control-attribution');
+  assert.match(await credits.innerText(), /GSHHG <Wessel & Smith>/, 'the offline credit shown as text');
   await page.evaluate(() => changeLayerFromCpp('GSI Standard'));
   assert.equal(await page.evaluate(() => window.quarrenbyMap.map.getContainer().classList.contains('qb-offline')), false);
+  assert.doesNotMatch(await credits.innerText(), /GSHHG/);
   assert.deepEqual(p.errors, []);
   await page.close();
 });
