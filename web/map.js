@@ -72,11 +72,19 @@
     pane.style.zIndex = 250;
     const renderer = L.canvas({ pane, padding: 0.2 });
     const group = L.layerGroup([], { pane });
-    const levels = basemap ? coastLevels(basemap, renderer) : [];
-    const borders = basemap && basemap.prefectures ? L.geoJSON(basemap.prefectures, {
-      renderer, interactive: false,
-      style: { color: '#998', weight: 0.8, dashArray: '4 3', fill: false },
-    }) : null;
+    let levels = [];
+    let borders = null;
+    // A damaged offline map leaves the sea alone rather than the page without a map.
+    try {
+      levels = basemap ? coastLevels(basemap, renderer) : [];
+      borders = basemap && basemap.prefectures ? L.geoJSON(basemap.prefectures, {
+        renderer, interactive: false,
+        style: { color: '#998', weight: 0.8, dashArray: '4 3', fill: false },
+      }) : null;
+    } catch (e) {
+      levels = [];
+      console.warn('offline map not usable: ' + e.message);
+    }
     // Beyond the zooms the levels were made for, the nearest level is drawn.
     const lowest = Math.min(...levels.map((l) => l.minZoom));
     const highest = Math.max(...levels.map((l) => l.maxZoom));

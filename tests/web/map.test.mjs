@@ -34,12 +34,12 @@ const STAND_IN = {
 };
 
 // A copy of the delivered page with the stand-in offline map in place of the real one.
-function pageCopy() {
+function pageCopy(basemap = STAND_IN) {
   const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'quarrenby-web-'));
   for (const name of ['map.html', 'map.js', 'map.css', 'leaflet']) {
     fs.cpSync(path.join(pageDir, name), path.join(dir, name), { recursive: true });
   }
-  fs.writeFileSync(path.join(dir, 'basemap.js'), 'window.quarrenbyBasemap = ' + JSON.stringify(STAND_IN) + ';\n');
+  fs.writeFileSync(path.join(dir, 'basemap.js'), 'window.quarrenbyBasemap = ' + JSON.stringify(basemap) + ';\n');
   return dir;
 }
 
@@ -56,7 +56,7 @@ test.after(async () => {
 });
 
 // A fresh page, every network request refused; `messages` collects what it posts.
-async function openPage(initScript) {
+async function openPage(initScript, dir = copy) {
   const page = await browser.newPage({ viewport: { width: 800, height: 600 } });
   const page_ = { page, messages: [], errors: [], refused: 0 };
   page.on('console', (m) => {
@@ -66,7 +66,7 @@ async function openPage(initScript) {
   page.on('dialog', (d) => { page_.errors.push('dialog ' + d.message()); d.dismiss(); });
   await page.route(/^https?:/, (route) => { page_.refused++; return route.abort(); });
   if (initScript) await page.addInitScript(initScript);
-  await page.goto(pathToFileURL(path.join(copy, 'map.html')).href);
+  await page.goto(pathToFileURL(path.join(dir, 'map.html')).href);
   await page.waitForFunction(() => window.quarrenbyMap !== undefined);
   return page_;
 }
@@ -284,4 +284,20 @@ test('in the map view the context menu reports undo, the rotation centre and a n
   assert.deepEqual(p.messages.filter((m) => /^(undo|center|pinpoint)/.test(m)).map((m) => m.split(',')[0]),
     ['center', 'pinpoint', 'undo']);
   await page.close();
+});
+
+test('a damaged offline map leaves the rest of the page working', async () => {
+  const broken = pageCopy({ coast: [{ minZoom: 5, maxZoom: 12, features: { type: 'Nonsense' } }],
+    prefectures: { type: 'FeatureCollection', features: [{ type: 'Feature', geometry: { type: 'Polygon' } }] } });
+  try {
+    const p = await openPage(null, broken);
+    await waitForMessage(p, 'MapLoaded');
+    await p.page.evaluate(() => changeLayerFromCpp('Offline'));
+    assert.equal(await p.page.evaluate(() => window.quarrenbyMap.baseLayers.Offline.getLayers().length), 0);
+    assert.equal(await waitForMessage(p, 'LayerChanged'), 'LayerChanged,Offline');
+    assert.deepEqual(p.errors, []);
+    await p.page.close();
+  } finally {
+    fs.rmSync(broken, { recursive: true, force: true });
+  }
 });
