@@ -15,6 +15,8 @@ fail() { echo "install_test: $*" >&2; exit 1; }
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
 for f in bin/quarrenby bin/quarrenby-cli lib/quarrenby/place/tessim2.pln \
+         lib/quarrenby/map.html lib/quarrenby/map.js lib/quarrenby/map.css \
+         lib/quarrenby/leaflet/leaflet.js lib/quarrenby/leaflet/images/layers.png \
          share/applications/quarrenby.desktop share/mime/packages/quarrenby.xml \
          share/icons/hicolor/scalable/apps/quarrenby.svg \
          share/icons/hicolor/scalable/mimetypes/application-x-quarrenby-3dm.svg; do
