@@ -5,6 +5,7 @@
 #include "tests/support/RecordingMessageSink.h"
 
 #include <QFrame>
+#include <QImage>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -68,6 +69,42 @@ TEST_F(MapOpenDlgTest, TheMapFillsItsFrameAndFollowsTheDialogsSize)
         EXPECT_EQ(m_dialog.WebView().geometry(), m_dialog.MapFrame()->contentsRect());
         EXPECT_GT(m_dialog.MapFrame()->height(), size.height() * 3 / 4);
     }
+}
+
+} // namespace
+} // namespace qb
+
+namespace qb {
+namespace {
+
+// The map page delivered beside the program talks through the dialog's
+// bridge: it says it is loaded and takes the map's script calls.
+TEST_F(MapOpenDlgTest, TheMapPageBesideTheProgramLoadsAndAnswersThroughTheBridge)
+{
+    std::vector<std::string> messages;
+    CQtWebView& web = m_dialog.WebView();
+    web.SetMessageHandler([&messages](const std::string& message) { messages.push_back(message); });
+    m_dialog.show();
+    web.Navigate(QB_WEB_DIR "/map.html");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.empty() && messages.front() == "MapLoaded"; }, 30000));
+    std::optional<bool> done;
+    web.RunScript("setMapCenter(35.36, 138.73, 9)", [&done](bool ok) { done = ok; });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return done.has_value(); }, 20000));
+    EXPECT_TRUE(*done);
+
+    std::string png;
+    web.CapturePng([&png](const std::string& bytes) { png = bytes; });
+    QImage image;
+    ASSERT_TRUE(image.loadFromData(reinterpret_cast<const uchar*>(png.data()), static_cast<int>(png.size())));
+    // A drawn page, not a blank surface.
+    const QRgb corner = image.pixel(0, 0);
+    bool varied = false;
+    for (int y = 0; y < image.height() && !varied; y += 7)
+        for (int x = 0; x < image.width() && !varied; x += 7)
+            varied = image.pixel(x, y) != corner;
+    EXPECT_TRUE(varied);
+    if (const QByteArray path = qgetenv("QB_WEB_CAPTURE"); !path.isEmpty())
+        image.save(QString::fromLocal8Bit(path));
 }
 
 } // namespace

@@ -40,6 +40,7 @@ CQtWebView::CQtWebView(QWidget* parent)
     setPage(new QWebEnginePage(profile ? profile : QWebEngineProfile::defaultProfile(), this));
     m_channel->registerObject(QStringLiteral("bridge"), m_bridge);
     page()->setWebChannel(m_channel);
+    SetMessageHandler({});
     Connect();
 }
 
@@ -75,7 +76,13 @@ void CQtWebView::RunScript(const std::string& script, std::function<void(bool ok
 
 void CQtWebView::SetMessageHandler(std::function<void(const std::string& message)> handler)
 {
-    m_bridge->SetHandler(std::move(handler));
+    // A page that posts is running its scripts, though its load may not
+    // have finished (the map says it is ready from its own scripts).
+    m_bridge->SetHandler([this, handler = std::move(handler)](const std::string& message) {
+        m_loaded = true;
+        if (handler)
+            handler(message);
+    });
 }
 
 void CQtWebView::Navigate(const std::string& url)

@@ -24,6 +24,7 @@ public:
     void CapturePng(std::function<void(const std::string& png)> done) override;
     bool Print() override;
 
+    // The page has loaded, or has posted a message since its load began.
     bool PageLoaded() const { return m_loaded; }
 
 private:
