@@ -9,6 +9,8 @@ packages=(
   cmake ninja-build g++ pkg-config clang libclang-rt-14-dev
   qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-noto-cjk
   libqt6opengl6-dev libgl-dev libegl-dev libgl1-mesa-dri libegl-mesa0
+  qt6-webengine-dev qt6-webchannel-dev libqt6webenginecore6-bin
+  libqt6webengine6-data qt6-webengine-dev-tools
   libzip-dev libfast-float-dev
   libgtest-dev libgmock-dev libbenchmark-dev libexpat1-dev
   gdal-bin python3-gdal libgdal-dev python3-lxml

@@ -1,6 +1,7 @@
 // quarrenby: the desktop viewer.
 #include "platform/qt/QtSettingsStore.h"
 #include "platform/qt/QtSystemServices.h"
+#include "platform/qt/web/QtWebProfile.h"
 #include "render3d/gl/RenderWidget.h"
 #include "render3d/gl/RenderSurfaceFormat.h"
 #include "shell/MainFrame.h"
@@ -87,6 +88,7 @@ int main(int argc, char** argv)
     QElapsedTimer clock;
     clock.start();
     qb::UseRenderSurfaceFormat();
+    qb::PrepareWebEngine();
     QApplication application(argc, argv);
     // Every text of the program is Japanese; Qt's own dialogs (files,
     // printing, fonts, colours) speak it too.
@@ -103,6 +105,9 @@ int main(int argc, char** argv)
     // The program folder is the executable's: the place names and the globe
     // data are delivered beside it.
     QDir::setCurrent(QCoreApplication::applicationDirPath());
+    // The web pages' storage is written out when the profile goes, after
+    // every window and before the application object.
+    qb::CQtWebProfile webProfile;
     qb::CQtSettingsStore settings;
     qb::CQtSystemServices system;
     CTimingMessageSink timingMessages;

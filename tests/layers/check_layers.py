@@ -18,7 +18,7 @@ import sys
 # directories of one rank do not see each other.
 RANKS = {
     "platform": 0,
-    "platform/qt": 1,
+    "platform/qt": 1, "platform/qt/web": 1,
     "terrain": 1,
     "places": 2,
     "colour": 3, "print": 3, "views": 3,
@@ -31,12 +31,14 @@ RANKS = {
 }
 # What a directory may see beyond the rank rule: the Qt platform layer sees
 # only the platform interfaces, and only the programs, the Qt shell and the
-# OpenGL device see it. The OpenGL device sees the renderer and what labels
+# OpenGL device see it; the embedded browser, beside it, is seen only by the
+# Qt shell. The OpenGL device sees the renderer and what labels
 # are drawn with, and only the programs see it.
-ONLY = {"platform/qt": {"platform"},
+ONLY = {"platform/qt": {"platform"}, "platform/qt/web": {"platform"},
         "render3d/gl": {"render3d", "places", "colour", "views", "platform", "platform/qt"}}
 SEES_QT = {"cli", "shell", "shell/dialogs", "shell/print", "shell/help", "shell/settings", "render3d/gl"}
-SEEN_ONLY_BY = {"render3d/gl": {"cli", "shell"}}
+SEEN_ONLY_BY = {"render3d/gl": {"cli", "shell"},
+                "platform/qt/web": {"shell", "shell/dialogs", "shell/settings"}}
 
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"')
 
