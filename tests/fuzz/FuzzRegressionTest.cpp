@@ -81,3 +81,19 @@ TEST(FuzzRegression, RealFilesAreAcceptedByTheirReplays)
 
 } // namespace
 } // namespace qb::fuzz
+
+namespace qb::fuzz {
+namespace {
+
+// The message replay reaches the web map: a load and the boxes are taken up
+// without fault, and a hostile layer never reaches the page.
+TEST(FuzzRegression, MapMessagesAreTakenUpByTheirReplay)
+{
+    const ReplayResult result =
+        ReplayWebMessage("MapLoaded\nLayerChanged,x');alert(1)//\nMapLoaded\nboxzoom,36,140,35.25,139.25\npinpoint,35.5,139\n");
+    EXPECT_TRUE(result.accepted);
+    EXPECT_EQ(result.fault, "");
+}
+
+} // namespace
+} // namespace qb::fuzz

@@ -22,6 +22,7 @@ ReplayResult ReplayXml(std::string_view bytes);       // elevation XML and its t
 ReplayResult ReplayZip(std::string_view bytes);       // .zip and the XML members in it
 ReplayResult ReplayPlaces(std::string_view bytes);    // .pln as system file and as user file
 ReplayResult ReplayArea(std::string_view bytes);      // .ARE and the tile list it names
+ReplayResult ReplayWebMessage(std::string_view bytes);  // the map page's messages, one a line
 
 struct ReplayTarget {
     const char* name;  // the fuzz target and its folder of regression inputs
@@ -30,6 +31,7 @@ struct ReplayTarget {
 inline constexpr ReplayTarget kReplayTargets[] = {
     {"tile", ReplayTile}, {"textmesh", ReplayTextMesh}, {"xml", ReplayXml},
     {"zip", ReplayZip},   {"places", ReplayPlaces},     {"area", ReplayArea},
+    {"webmessage", ReplayWebMessage},
 };
 
 } // namespace qb::fuzz

@@ -149,6 +149,13 @@ def area_seeds(out):
     write(out, "disc-sem.ARE", area(b"disc", b"/media/cdrom/Data/250m/6443.sem", 2, 1, 0, 0, layout=False))
 
 
+# Map page messages, one a line.
+def web_message_seeds(out):
+    write(out, "load.txt", b"MapLoaded\nLayerChanged,GSI Pale\nmousemove,,36.1,138.2,10\n")
+    write(out, "boxes.txt", b"boxzoom,35.71,139.49,35.62,139.62\nboxzoom,36,140,35.25,139.25\nboxzoom,35.1\n")
+    write(out, "points.txt", b"pinpoint,35.5,139.0\ncenter,35.3,139.1\nundo\nSendMsg,,x\npinpoint,inf,1\n")
+
+
 def main():
     source, out = sys.argv[1], sys.argv[2]
     tile_seeds(source, os.path.join(out, "tile"))
@@ -157,6 +164,7 @@ def main():
     zip_seeds(source, os.path.join(out, "zip"))
     place_seeds(source, os.path.join(out, "places"))
     area_seeds(os.path.join(out, "area"))
+    web_message_seeds(os.path.join(out, "webmessage"))
 
 
 if __name__ == "__main__":
