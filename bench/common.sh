@@ -26,6 +26,23 @@ build_release() {
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/quarrenby-compare-XXXXXX")
 trap 'rm -rf "$WORK"' EXIT
 
+# Builds the viewer and the tool in a Release tree with Qt, converts the
+# bundled cell 6443-20 into $WORK/db with its 10 x 10 area 十勝平野, and gives
+# the viewer a settings store of its own under $WORK/home with the database
+# folder confirmed, so that no folder dialog opens. Sets VIEWER and DB.
+prepare_sample_viewer() {
+    cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUARRENBY_QT=ON >/dev/null
+    build_release quarrenby quarrenby-cli
+    VIEWER=$BUILD_DIR/shell/quarrenby
+    DB=$WORK/db
+    "$CLI" convert "$ROOT/data/sample/FG-GML-6443-20-DEM5A.zip" --database "$DB" >/dev/null
+    "$CLI" area write "$DB" 十勝平野 "$DB/5m/6443-20-00.3dm" 10 10 0 9 >/dev/null
+    export HOME=$WORK/home XDG_CONFIG_HOME=$WORK/home/.config XDG_RUNTIME_DIR=$WORK/runtime
+    mkdir -p "$XDG_CONFIG_HOME/Quarrenby 5_0" "$XDG_RUNTIME_DIR"
+    chmod 700 "$XDG_RUNTIME_DIR"
+    printf '[Param]\nDataBaseFolderFlg=1\n' >"$XDG_CONFIG_HOME/Quarrenby 5_0/Quarrenby.ini"
+}
+
 median() {
     printf '%s\n' "$@" | sort -g |
         awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'

@@ -13,23 +13,7 @@ set -euo pipefail
 
 SECONDS_IDLE=${1:-10}
 source "$(dirname "$0")/common.sh"
-if [[ ! -f $BUILD_DIR/CMakeCache.txt ]]; then
-    cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUARRENBY_QT=ON >/dev/null
-fi
-build_release quarrenby quarrenby-cli
-VIEWER=$BUILD_DIR/shell/quarrenby
-
-DB=$WORK/db
-"$CLI" convert "$ROOT/data/sample/FG-GML-6443-20-DEM5A.zip" --database "$DB" >/dev/null
-"$CLI" area write "$DB" 十勝平野 "$DB/5m/6443-20-00.3dm" 10 10 0 9 >/dev/null
-
-# A settings store of its own, with the database folder confirmed so that
-# no folder dialog opens.
-export HOME=$WORK/home XDG_CONFIG_HOME=$WORK/home/.config XDG_RUNTIME_DIR=$WORK/runtime
-mkdir -p "$XDG_CONFIG_HOME/Quarrenby 5_0" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
-printf '[Param]\nDataBaseFolderFlg=1\n' >"$XDG_CONFIG_HOME/Quarrenby 5_0/Quarrenby.ini"
-
+prepare_sample_viewer
 
 xvfb-run -a -s "-screen 0 1600x1000x24" bash -c '
     "$1" --rendering-view --database "$2" --mesh-setting 2 "$2/十勝平野.ARE" >"$3/out.txt" 2>"$3/err.txt" &

@@ -2,26 +2,11 @@
 
 #include "cli/ConsoleSinks.h"
 #include "cli/DocumentSession.h"
-#include "colour/ApplyColorScheme.h"
 #include "platform/MemorySettingsStore.h"
-#include "render3d/MeshBuild.h"
+#include "render3d/ViewMesh.h"
 
 namespace qb::cli {
 namespace {
-
-MeshInput InputOf(const CHeightGrid& grid, const SceneOptions& options, const SampledGrid& samples)
-{
-    MeshInput input;
-    input.columns = samples.columns;
-    input.rows = samples.rows;
-    input.colSpacing = grid.m_nMeshSize * samples.step;
-    input.rowSpacing = grid.m_nMeshSize2 * samples.step;
-    input.heights = samples.heights;
-    input.exaggeration = options.exaggeration;
-    CMemorySettingsStore store;
-    ApplyColorScheme(store, input.colours, options.colourScheme);
-    return input;
-}
 
 std::string TooFewSamplesText(const GridRange& range, double step)
 {
@@ -46,7 +31,9 @@ int BuildScene(const CHeightGrid& grid, const SceneOptions& options, MeshScene& 
         return kExitFailure;
     }
     CConsoleProgress progress("Building the mesh");
-    if (BuildMesh(InputOf(grid, options, scene.samples), &progress, scene.mesh) != 1) {
+    CMemorySettingsStore store;
+    if (BuildViewMesh(grid, scene.samples, options.exaggeration, store, options.colourScheme, &progress,
+                      scene.mesh) != 1) {
         PrintError("the mesh could not be built");
         return kExitFailure;
     }

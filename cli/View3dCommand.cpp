@@ -8,7 +8,6 @@
 #include "cli/PictureSession.h"
 #include "cli/View3dRequest.h"
 #include "places/LabelSettings.h"
-#include "places/NameText.h"
 #include "render3d/RenderLabelChoice.h"
 #include "render3d/gl/LabelBitmapMaker.h"
 #include "render3d/gl/OffscreenFrame.h"
@@ -43,13 +42,10 @@ SceneLabels ChooseLabels(CTessimDoc& doc, const GridRange& range, const View3dRe
     const LabelMetrics metrics{double(grid.GetMeshSize()), double(grid.GetMeshSize2()), request.scene.exaggeration};
     const std::vector<ChosenLabel> chosen = ChooseRenderLabels(records, range, metrics, view);
     SceneLabels labels;
+    labels.bitmaps = MakeLabelBitmaps(records, chosen);
     std::vector<LabelPlace> places;
-    for (const ChosenLabel& label : chosen) {
-        const PlaceRecord& record = records[std::size_t(label.record)];
+    for (const ChosenLabel& label : chosen)
         places.push_back(label.place);
-        labels.bitmaps.push_back(MakeLabelBitmap(Utf8FromPlaceName(record.Name()),
-                                                 g_LabelFonts[std::size_t(record.kind)]));
-    }
     labels.shapes = MakeLabelShapes(places, mesh, grid.GetMeshSize() > kCoarseGridMetres,
                                     request.camera.CameraOffset());
     return labels;

@@ -4,7 +4,6 @@
 
 #include "app/TessimDoc.h"
 #include "places/LabelSettings.h"
-#include "platform/Cp932.h"
 #include "render3d/ViewMesh.h"
 #include "render3d/ViewSampling.h"
 #include "render3d/gl/LabelBitmapMaker.h"
@@ -75,12 +74,9 @@ void CViewCGView::ChooseLabels()
         const LabelMetrics metrics{double(grid.GetMeshSize()), double(grid.GetMeshSize2()),
                                    Shell().App().m_dHeightScale};
         m_labels = ChooseRenderLabels(records, m_range.GetRange(), metrics, view);
-        for (const ChosenLabel& label : m_labels) {
-            const PlaceRecord& record = records[static_cast<std::size_t>(label.record)];
-            const std::string name = Utf8FromCp932(record.Name()).value_or(std::string());
-            bitmaps.push_back(MakeLabelBitmap(name, g_LabelFonts[static_cast<std::size_t>(record.kind)]));
+        bitmaps = MakeLabelBitmaps(records, m_labels);
+        for (const ChosenLabel& label : m_labels)
             m_labelPlaces.push_back(label.place);
-        }
     }
     m_pPicture->SetLabelBitmaps(std::move(bitmaps));
 }

@@ -1,5 +1,6 @@
 #include "render3d/gl/LabelBitmapMaker.h"
 
+#include "places/LabelSettings.h"
 #include "places/NameText.h"
 #include "platform/qt/QPainterDrawContext.h"
 #include "views/LabelPlacement.h"
@@ -63,6 +64,17 @@ LabelBitmap MakeLabelBitmap(const std::string& nameUtf8, const LabelFont& font)
         dc.TextOut(1, 1, nameUtf8);
     }
     return BitmapOf(image);
+}
+
+std::vector<LabelBitmap> MakeLabelBitmaps(std::span<const PlaceRecord> records, std::span<const ChosenLabel> chosen)
+{
+    std::vector<LabelBitmap> bitmaps;
+    bitmaps.reserve(chosen.size());
+    for (const ChosenLabel& label : chosen) {
+        const PlaceRecord& record = records[std::size_t(label.record)];
+        bitmaps.push_back(MakeLabelBitmap(Utf8FromPlaceName(record.Name()), g_LabelFonts[std::size_t(record.kind)]));
+    }
+    return bitmaps;
 }
 
 } // namespace qb

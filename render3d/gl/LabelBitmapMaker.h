@@ -1,8 +1,11 @@
 #pragma once
 #include "places/LabelFont.h"
 #include "render3d/RenderFrame.h"
+#include "render3d/RenderLabelChoice.h"
 
+#include <span>
 #include <string>
+#include <vector>
 
 namespace qb {
 
@@ -12,5 +15,8 @@ namespace qb {
 // the name's code page 932 length + 2) x (font height + 2) pixels. Needs a
 // GUI application object for its fonts.
 LabelBitmap MakeLabelBitmap(const std::string& nameUtf8, const LabelFont& font);
+// The pictures of the chosen names, in the order chosen, each in the font of
+// its record's kind; `records` are those the choice indexed.
+std::vector<LabelBitmap> MakeLabelBitmaps(std::span<const PlaceRecord> records, std::span<const ChosenLabel> chosen);
 
 } // namespace qb

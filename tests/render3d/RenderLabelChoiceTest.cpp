@@ -1,7 +1,11 @@
 #include "render3d/RenderLabelChoice.h"
 
+#include "places/LabelSettings.h"
+#include "places/PlaceRecord.h"
+
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <vector>
 
 namespace qb {
@@ -52,6 +56,43 @@ TEST(RenderLabelChoice, AtMostThirtyAreChosen)
     CLabelState automatic;
     automatic.autoNames = 1;
     EXPECT_EQ(ChooseRenderLabels(records, {0, 0, 10, 10}, {10, 10, 1}, view, automatic).size(), 20u);
+}
+
+
+struct RenderViewLabels : ::testing::Test {
+    void SetUp() override
+    {
+        saved = g_LabelState;
+        g_bAutoNames = 0;
+        g_bShowKind.fill(1);
+    }
+    void TearDown() override { g_LabelState = saved; }
+    CLabelState saved;
+};
+
+TEST_F(RenderViewLabels, TakesTheShownNamesInsideTheRangeAtMostThirty)
+{
+    std::vector<PlaceRecord> records;
+    records.push_back(Record(0, 5, 5, 100.0f, "outside"));
+    records.push_back(Record(0, 23, 17, 250.5f, "peak"));
+    for (int i = 0; i < 40; ++i)
+        records.push_back(Record(0, 20 + i, 30, 10.0f, "many"));
+    LabelViewState view{800, 600, 0};
+    const std::vector<ChosenLabel> labels =
+        ChooseRenderLabels(records, GridRange{10, 10, 100, 100}, LabelMetrics{5.0, 7.5, 2.0}, view);
+    ASSERT_EQ(labels.size(), std::size_t(kMaxRenderLabels));
+    EXPECT_EQ(view.drawnCount, kMaxRenderLabels);
+    // Sorted highest first: the peak leads, at its offsets in metres, its name four bytes long.
+    EXPECT_EQ(records[std::size_t(labels[0].record)].Name(), "peak");
+    EXPECT_FLOAT_EQ(labels[0].place.metres[0], 65);
+    EXPECT_FLOAT_EQ(labels[0].place.metres[1], std::round(7 * 7.5));
+    EXPECT_FLOAT_EQ(labels[0].place.metres[2], 501);
+    EXPECT_EQ(labels[0].place.characters, 4);
+    for (const ChosenLabel& label : labels)
+        EXPECT_NE(records[std::size_t(label.record)].Name(), "outside");
+
+    g_bShowKind.fill(0);
+    EXPECT_TRUE(ChooseRenderLabels(records, GridRange{10, 10, 100, 100}, LabelMetrics{5, 5, 1}, view).empty());
 }
 
 } // namespace

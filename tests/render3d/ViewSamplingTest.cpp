@@ -62,5 +62,45 @@ TEST(RenderViewSampling, FewerThanThirtySamplesEitherWayShowNothing)
     EXPECT_FALSE(SampleRange(square, {0, 0, 29, 29}, 67'108'864, 1).Empty());
 }
 
+TEST(ViewResampling, ALargeRangeGrowsTheStepUntilTheSamplesFitTheBudget)
+{
+    CHeightGrid grid;
+    test::FillGrid(grid, 3000, 3000, [](int r, int c) { return float(r + c); });
+    const SampledGrid samples = SampleRange(grid, GridRange{0, 0, 2999, 2999}, 4194304, 1.0);
+    const double first = std::sqrt(9000000.0 / 3774873.0) + 0.01;
+    EXPECT_GE(samples.step, first - 1e-9);
+    EXPECT_LT(samples.step, first + 0.015);
+    EXPECT_LE(std::int64_t(samples.columns) * samples.rows, 3774873);
+    // One step less would not have fitted.
+    const int tighter = SampleCount(0, 2999, samples.step - 0.01);
+    EXPECT_GT(std::int64_t(tighter) * tighter, 3774873);
+    ASSERT_EQ(samples.heights.size(), std::size_t(samples.columns) * samples.rows);
+    // Heights follow the plane r + c at the sampled points.
+    const int j = samples.rows / 3, i = samples.columns / 2;
+    EXPECT_NEAR(samples.heights[std::size_t(j) * samples.columns + i], (j + i) * samples.step, 1e-2);
+}
+
+TEST(ViewResampling, ASmallRangeIsTakenPointByPointWithTheExaggeration)
+{
+    CHeightGrid grid;
+    test::FillGrid(grid, 100, 80, [](int r, int c) { return float(10 * r + c); });
+    const SampledGrid samples = SampleRange(grid, GridRange{10, 5, 49, 44}, 67108864, 1.5);
+    EXPECT_DOUBLE_EQ(samples.step, 1.0);
+    EXPECT_EQ(samples.columns, 40);
+    EXPECT_EQ(samples.rows, 40);
+    EXPECT_FLOAT_EQ(samples.heights[0], 1.5f * (10 * 5 + 10));
+    EXPECT_FLOAT_EQ(samples.heights[41], 1.5f * (10 * 6 + 11));
+}
+
+TEST(ViewResampling, FewerThanThirtySamplesEitherWayGiveNothing)
+{
+    CHeightGrid grid;
+    test::FillGrid(grid, 500, 500, [](int, int) { return 1.0f; });
+    const SampledGrid narrow = SampleRange(grid, GridRange{0, 0, 24, 399}, 67108864, 1.0);
+    EXPECT_TRUE(narrow.heights.empty());
+    EXPECT_FALSE(SampleRange(grid, GridRange{0, 0, 29, 29}, 67108864, 1.0).heights.empty());
+    EXPECT_TRUE(SampleRange(grid, GridRange{0, 0, 29, 28}, 67108864, 1.0).heights.empty());
+}
+
 } // namespace
 } // namespace qb
