@@ -5,6 +5,8 @@
 #include "platform/qt/web/QtWebProfile.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -31,6 +33,11 @@ QUrl WebAddress(const QString& text)
     if (url.isValid() && url.scheme().size() > 1)
         return url;
     return QUrl::fromLocalFile(QFileInfo(text).absoluteFilePath());
+}
+
+std::string ProgramPagePath(const QString& name)
+{
+    return QDir(QCoreApplication::applicationDirPath()).filePath(name).toStdString();
 }
 
 CQtWebView::CQtWebView(QWidget* parent)

@@ -41,5 +41,7 @@ private:
 QString GuardedScript(const QString& script);
 // The address of `text`: an address as given, a file path as a file address.
 QUrl WebAddress(const QString& text);
+// The path of a page delivered beside the program's executable ("map.html").
+std::string ProgramPagePath(const QString& name);
 
 } // namespace qb
