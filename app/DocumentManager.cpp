@@ -55,6 +55,14 @@ bool CDocumentManager::CloseAllDocuments()
     return true;
 }
 
+bool CDocumentManager::CloseForReopen(const std::string& path)
+{
+    CTessimDoc* current = m_app.m_pCurrentDoc;
+    if (!current || !Owns(current) || current->PathName() != path)
+        return true;
+    return CloseDocument(*current);
+}
+
 bool CDocumentManager::CloseOtherDocuments(CTessimDoc& keep)
 {
     std::vector<CTessimDoc*> others;

@@ -41,6 +41,10 @@ public:
     // The save question, then the views and the document go; false when the user kept it.
     bool CloseDocument(CTessimDoc& doc);
     bool CloseAllDocuments();
+    // The same-document step of the area-opening commands: the current
+    // document, when it shows `path`, asks its save question and goes, so
+    // that the area opens anew. False when the user kept it.
+    bool CloseForReopen(const std::string& path);
 
     const std::vector<std::unique_ptr<CTessimDoc>>& Documents() const { return m_documents; }
     bool HasDocument() const { return !m_documents.empty(); }

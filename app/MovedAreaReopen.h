@@ -37,6 +37,12 @@ public:
     bool Reopen(CTessimDoc& doc, int direction, const GridRange& shifted, int gridCols, int gridRows);
 
     const CAreaRecords& MoveRecord() const { return m_moveRecord; }
+    // Another opening command forgets the moved area.
+    void Clear()
+    {
+        m_moveRecord = {};
+        m_moveRange.reset();
+    }
     // The range of the re-opened area's first view; none outside a re-open.
     const std::optional<GridRange>& Range() const { return m_moveRange; }
 

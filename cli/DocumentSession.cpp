@@ -1,5 +1,6 @@
 #include "cli/DocumentSession.h"
 
+#include "app/MapAreaAssembly.h"
 #include "terrain/AreaAssembly.h"
 #include "terrain/ProgressJob.h"
 
@@ -57,17 +58,8 @@ bool CDocumentSession::OpenFile(const std::string& path, std::optional<int> mesh
 bool CDocumentSession::FindAreaTiles(int mesh, const GeoBox& b)
 {
     UseMeshSetting(mesh);
-    const CAssemblyContext context{m_app.m_strDatabaseFolder, "", &m_session.messages};
     CConsoleProgress progress("Looking for tiles");
-    // The assembly takes longitudes negated, as the web map keeps them.
-    if (mesh == kMeshHybrid5m10m || mesh == kMeshHybrid1m5m10m) {
-        const CHybridResult result =
-            AssembleHybrid(m_app.m_area, mesh, -b.west, -b.east, b.south, b.north, context, &progress);
-        m_app.m_bFound5m = result.found5m;
-        m_app.m_bFound1m = result.found1m;
-        return result.assembled;
-    }
-    return AssembleArea(m_app.m_area, m_app.m_nSourceKind, -b.west, -b.east, b.south, b.north, context, &progress);
+    return AssembleMapArea(m_app, m_app.m_area, mesh, m_app.m_nSourceKind, b, &progress);
 }
 
 bool CDocumentSession::OpenFoundArea()

@@ -102,6 +102,7 @@ private:
 
     // Commands.
     void OpenFile();
+    void OpenFromMap();
     void OpenRecentFile(int index);
     void OpenByPath(const std::string& path);
     void CloseActiveDocument();

@@ -45,6 +45,7 @@ void CMainFrame::OnCommand(int id)
 {
     switch (id) {
     case cmd::kFileOpen: OpenFile(); break;
+    case cmd::kOpenFromMap: OpenFromMap(); break;
     case cmd::kFileClose: CloseActiveDocument(); break;
     case cmd::kSavePlaces: SavePlaces(); break;
     case cmd::kAppExit: close(); break;
@@ -90,6 +91,7 @@ bool CMainFrame::IsCommandEnabled(int id) const
     const CTessimApp& app = m_shell.App();
     switch (id) {
     case cmd::kFileOpen:
+    case cmd::kOpenFromMap:
     case cmd::kAppExit:
     case cmd::kFolderSettings:
     case cmd::kViewToolbar:
@@ -165,6 +167,7 @@ void CMainFrame::OpenFile()
         return;
     const std::string path = dialog.selectedFiles().first().toStdString();
     StoreOpenFileChoice(app, path, static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1);
+    m_moveReopen.Clear();
     m_shell.Documents().OpenDocumentFile(path);
 }
 

@@ -67,8 +67,8 @@
     }));
   }
 
-  function offlineLayer(map, basemap) {
-    const pane = map.createPane('qbOffline');
+  function offlineLayer(map, basemap, paneName) {
+    const pane = map.createPane(paneName);
     pane.style.zIndex = 250;
     const renderer = L.canvas({ pane, padding: 0.2 });
     const group = L.layerGroup([], { pane });
@@ -229,6 +229,21 @@
     };
   }
 
+  // Without a network the agency's tiles fail and the map would be empty:
+  // the offline map then fills in under the chosen layer's name, until one
+  // of its tiles arrives. The user's choice of layer stays as it was.
+  function offlineFallback(map, gsiLayers, fallback) {
+    const show = (wanted) => {
+      if (wanted !== map.hasLayer(fallback)) wanted ? map.addLayer(fallback) : map.removeLayer(fallback);
+    };
+    gsiLayers.forEach((layer) => {
+      let loaded = false;
+      layer.on('tileload', () => { loaded = true; show(false); });
+      layer.on('tileerror', () => { if (!loaded && map.hasLayer(layer)) show(true); });
+      layer.on('remove', () => show(false));
+    });
+  }
+
   function createPage() {
     const post = makePoster();
     const map = L.map('map', { boxZoom: false, preferCanvas: false, zoomControl: true });
@@ -237,7 +252,9 @@
       'GSI Pale': gsiLayer('pale', 'png', 18),
       'GSI Photo': gsiLayer('seamlessphoto', 'jpg', 18),
     };
-    baseLayers.Offline = offlineLayer(map, window.quarrenbyBasemap);
+    const gsiLayers = Object.values(baseLayers);
+    baseLayers.Offline = offlineLayer(map, window.quarrenbyBasemap, 'qbOffline');
+    offlineFallback(map, gsiLayers, offlineLayer(map, window.quarrenbyBasemap, 'qbFallback'));
     const lineRenderer = L.svg({ padding: 0.5 });
     const groups = {};
     Object.keys(LINE_STYLES).forEach((colour) => { groups[colour] = L.layerGroup().addTo(map); });

@@ -163,11 +163,16 @@ def prefectures(npm_dir):
     return collection
 
 
+# The credit the page shows while the offline map is drawn.
+ATTRIBUTION = "海岸線: GSHHG (Wessel & Smith, LGPL) / 都道府県界: Natural Earth"
+
+
 def main():
     if len(sys.argv) not in (2, 3):
         sys.exit(__doc__)
     target = sys.argv[2] if len(sys.argv) == 3 else os.path.join(HERE, "basemap.js")
-    basemap = {"coast": [coast_level(*level) for level in COAST_LEVELS],
+    basemap = {"attribution": ATTRIBUTION,
+               "coast": [coast_level(*level) for level in COAST_LEVELS],
                "prefectures": prefectures(sys.argv[1])}
     text = json.dumps(basemap, ensure_ascii=False, separators=(",", ":"))
     # One feature a line, so that a rebuild's changes show in a diff.

@@ -74,7 +74,11 @@ class File(unittest.TestCase):
         self.assertLess(os.path.getsize(BASEMAP), 3_000_000)
 
     def test_is_one_assignment_the_page_can_run(self):
-        self.assertEqual(sorted(BASE), ["coast", "prefectures"])
+        self.assertEqual(sorted(BASE), ["attribution", "coast", "prefectures"])
+
+    def test_credits_both_sources(self):
+        self.assertIn("GSHHG", BASE["attribution"])
+        self.assertIn("Natural Earth", BASE["attribution"])
 
 
 class CoastLevels(unittest.TestCase):

@@ -4,7 +4,10 @@
 #include "tests/gui/GuiTests.h"
 #include "tests/support/TempDir.h"
 
+#include "platform/qt/web/QtWebProfile.h"
+
 #include <QApplication>
+#include <QTemporaryDir>
 
 #include <cstdio>
 #include <cstdlib>
@@ -28,7 +31,14 @@ std::string MakeRuntimeFolder()
 // The sample data once, then every group of tests; the count of failures.
 int RunAll(int argc, char** argv)
 {
+    // The web map's browser keeps its storage in a folder of the run's own.
+    QTemporaryDir home;
+    qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toUtf8());
+    qputenv("XDG_CACHE_HOME", home.filePath(QStringLiteral("cache")).toUtf8());
+    qb::PrepareWebEngine();
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication application(argc, argv);
+    qb::CQtWebProfile webProfile;
     qb::test::CTempDir folder;
     qb::test::GuiSample sample;
     QString failure;
@@ -38,7 +48,8 @@ int RunAll(int argc, char** argv)
     }
     return qb::test::RunStartTests(sample, argc, argv) + qb::test::RunViewCommandTests(sample, argc, argv) +
            qb::test::RunSaveQuestionTests(sample, argc, argv) + qb::test::RunViewMenuTests(sample, argc, argv) +
-           qb::test::RunViewKindsTests(sample, argc, argv) + qb::test::RunRenderViewTests(sample, argc, argv);
+           qb::test::RunViewKindsTests(sample, argc, argv) + qb::test::RunRenderViewTests(sample, argc, argv) +
+           qb::test::RunOpenFromMapTests(sample, argc, argv);
 }
 
 } // namespace

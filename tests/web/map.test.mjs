@@ -245,7 +245,37 @@ test('the offline map draws its land on a sea background with every tile request
   }
   const credits = page.locator('.leaflet-control-attribution');
   assert.match(await credits.innerText(), /GSHHG <Wessel & Smith>/, 'the offline credit shown as text');
-  await page.evaluate(() => changeLayerFromCpp('GSI Standard'));
+  assert.deepEqual(p.errors, []);
+  await page.close();
+});
+
+// The fallback offline map's pixel, or null where it is transparent or not drawn.
+const fallbackPixel = (page, lat, lon) => page.evaluate(([la, lo]) => {
+  const map = window.quarrenbyMap.map;
+  const canvas = map.getPane('qbFallback').querySelector('canvas');
+  if (!canvas) return null;
+  const p = map.latLngToContainerPoint([la, lo]).subtract(L.DomUtil.getPosition(canvas)).add(map._getMapPanePos());
+  const d = canvas.getContext('2d').getImageData(Math.round(p.x), Math.round(p.y), 1, 1).data;
+  return d[3] === 0 ? null : [d[0], d[1], d[2]];
+}, [lat, lon]);
+
+test('without a network the agency layer is filled in by the offline map until its tiles arrive', async () => {
+  const p = await openPage();
+  const { page } = p;
+  await page.evaluate(() => setMapCenter(35, 135, 10));
+  await page.waitForTimeout(200);
+  const credits = page.locator('.leaflet-control-attribution');
+  assert.deepEqual(await fallbackPixel(page, 35.075, 135.075), LAND, 'the coast drawn under the failed tiles');
+  assert.match(await credits.innerText(), /GSHHG/);
+  assert.match(await credits.innerText(), /地理院タイル/, 'the chosen layer keeps its credit');
+  assert.equal(p.messages.filter((m) => m.startsWith('LayerChanged')).length, 0, 'the stored layer is not changed');
+
+  // Once a tile arrives the agency's map shows alone.
+  const tile = fs.readFileSync(path.join(pageDir, 'leaflet', 'images', 'marker-icon.png'));
+  await page.unroute(/^https?:/);
+  await page.route(/^https?:/, (route) => route.fulfill({ status: 200, contentType: 'image/png', body: tile }));
+  await page.evaluate(() => setMapCenter(36, 137, 10));
+  await page.waitForTimeout(300);
   assert.equal(await page.evaluate(() => window.quarrenbyMap.map.getContainer().classList.contains('qb-offline')), false);
   assert.doesNotMatch(await credits.innerText(), /GSHHG/);
   assert.deepEqual(p.errors, []);

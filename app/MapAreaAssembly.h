@@ -1,0 +1,18 @@
+#pragma once
+#include "platform/Progress.h"
+#include "terrain/AreaRecord.h"
+#include "terrain/GeoBox.h"
+
+namespace qb {
+
+class CTessimApp;
+
+// Assembles the area of a box chosen on the map (east-positive degrees) for
+// a mesh setting from the application's database folder or data disc into
+// `records`: data source `kind` alone, or for a hybrid setting the 10 m base
+// with its overlays, whose finds the application remembers. False when no
+// tile was found, the area is too large or the user cancelled.
+bool AssembleMapArea(CTessimApp& app, CAreaRecords& records, int meshSetting, int kind, const GeoBox& box,
+                     IProgress* progress);
+
+} // namespace qb

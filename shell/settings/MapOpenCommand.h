@@ -1,0 +1,16 @@
+#pragma once
+#include "terrain/AreaRecord.h"
+
+class QWidget;
+
+namespace qb {
+
+class CTessimApp;
+
+// The map dialog "地図から開く" for a mesh setting: the web map shows the
+// mesh-cell grid and the cells holding tiles; the box chosen on it is
+// assembled into `records` on OK. True on OK with an area found; on Cancel
+// the records and the application's red and blue boxes stay as they were.
+bool RunMapOpenDialog(CTessimApp& app, CAreaRecords& records, int meshSetting, QWidget* parent);
+
+} // namespace qb

@@ -1,0 +1,217 @@
+// The open-from-map command: its steps in order, what each cancel leaves,
+// the area kept in the settings, the data source and the same-document step.
+#include "app/OpenFromMapCommand.h"
+
+#include "app/AreaSettings.h"
+#include "app/DocumentManager.h"
+#include "app/OpenFromMapSource.h"
+#include "app/TessimDoc.h"
+#include "platform/MemorySettingsStore.h"
+#include "tests/app/DocumentTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace qb {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Records the steps; each dialog answers as scripted. The map dialog
+// "chooses" the area by writing the scripted base file into the records.
+struct CScriptedWindows final : IOpenFromMapWindows {
+    explicit CScriptedWindows(CTessimApp& app) : app(&app) {}
+
+    bool RunFolderSettings() override
+    {
+        steps.push_back("folders");
+        if (foldersOk)
+            app->m_bDatabaseFolderSet = 1;
+        return foldersOk;
+    }
+    void CloseMapView() override { steps.push_back("close map view"); }
+    std::optional<int> ChooseMapKind() override
+    {
+        steps.push_back("map kind");
+        presetKind = app->m_nMapKind;
+        return mapKind;
+    }
+    bool ChooseArea(CAreaRecords& records, int kind) override
+    {
+        steps.push_back("area");
+        shownBase = records.base.BaseFile();
+        shownFiveMetre = records.fiveMetre.BaseFile();
+        dialogKind = kind;
+        if (!areaOk)
+            return false;
+        records.base.SetBaseFile(chosenBase);
+        records.base.SetCounts(3, 2);
+        return true;
+    }
+    void ClearMoveRecord() override { steps.push_back("move record"); }
+    void OpenArea(const std::string& path) override
+    {
+        steps.push_back("open");
+        opened = path;
+        openMode = app->m_nOpenMode;
+        sourceKind = app->m_nSourceKind;
+        if (documents)
+            documents->CloseForReopen(path) && documents->OpenDocumentFile(path);
+    }
+
+    CTessimApp* app;
+    bool foldersOk = true;
+    std::optional<int> mapKind = 1;
+    bool areaOk = true;
+    std::string chosenBase = "/db/10m/5339-45.3dm";
+    CDocumentManager* documents = nullptr;
+
+    std::vector<std::string> steps;
+    int presetKind = -1;
+    int dialogKind = -1;
+    std::string shownBase;
+    std::string shownFiveMetre;
+    std::string opened;
+    int openMode = -1;
+    int sourceKind = -1;
+};
+
+class OpenFromMapCommandTest : public test::CDocumentTest {
+protected:
+    OpenFromMapCommandTest() : windows(app)
+    {
+        app.m_bDatabaseFolderSet = 1;
+        app.m_nMapKind = 3;
+        app.m_nOpenMode = 0;
+        settings.WriteSettingString("MultiOpen", "BaseName", "/db/10m/5339-00.3dm");
+    }
+
+    CScriptedWindows windows;
+};
+
+using Steps = std::vector<std::string>;
+
+TEST_F(OpenFromMapCommandTest, TenMetreDataOpensAsAnAreaOfSourceKindFive)
+{
+    RunOpenFromMap(app, windows);
+    EXPECT_EQ(windows.steps, (Steps{"close map view", "map kind", "area", "move record", "open"}));
+    EXPECT_EQ(windows.presetKind, 3);
+    EXPECT_EQ(windows.dialogKind, 1);
+    EXPECT_EQ(app.m_nMapKind, 1);
+    // The stored area is the dialog's first and second record.
+    EXPECT_EQ(windows.shownBase, "/db/10m/5339-00.3dm");
+    EXPECT_EQ(windows.shownFiveMetre, "/db/10m/5339-00.3dm");
+    EXPECT_EQ(windows.opened, "/db/10m/5339-45.3dm");
+    EXPECT_EQ(windows.openMode, 1);
+    EXPECT_EQ(windows.sourceKind, 5);
+    EXPECT_EQ(app.m_area.base.Across(), 3);
+    EXPECT_EQ(app.m_area.base.ListFlag(), 0);
+    // The chosen area is what the next command offers.
+    CAreaRecord stored;
+    LoadAreaSettings(settings, stored);
+    EXPECT_EQ(stored.BaseFile(), "/db/10m/5339-45.3dm");
+    EXPECT_EQ(stored.Across(), 3);
+    EXPECT_EQ(stored.Down(), 2);
+    EXPECT_EQ(stored.ListFlag(), 0);
+}
+
+TEST_F(OpenFromMapCommandTest, ACancelAnywhereOpensNothing)
+{
+    app.m_bDatabaseFolderSet = 0;
+    windows.foldersOk = false;
+    RunOpenFromMap(app, windows);
+    EXPECT_EQ(windows.steps, Steps{"folders"});
+
+    windows = CScriptedWindows(app);
+    windows.mapKind.reset();
+    RunOpenFromMap(app, windows);
+    EXPECT_EQ(windows.steps, (Steps{"folders", "close map view", "map kind"}));
+    EXPECT_EQ(app.m_nMapKind, 3);
+
+    windows = CScriptedWindows(app);
+    windows.areaOk = false;
+    RunOpenFromMap(app, windows);
+    EXPECT_EQ(windows.steps, (Steps{"close map view", "map kind", "area"})) << "folders are set now";
+    EXPECT_EQ(app.m_nOpenMode, 0);
+    EXPECT_EQ(settings.GetSettingString("MultiOpen", "BaseName", ""), "/db/10m/5339-00.3dm");
+}
+
+TEST_F(OpenFromMapCommandTest, TheDataDiscMustBeThere)
+{
+    windows.mapKind = 0;
+    RunOpenFromMap(app, windows);
+    EXPECT_EQ(windows.steps, (Steps{"close map view", "map kind", "area", "move record"}));
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{std::string(kNoDiscDriveMessage)});
+    EXPECT_EQ(app.m_nOpenMode, 0);
+}
+
+TEST_F(OpenFromMapCommandTest, FiveMetreDataOpensTheFirstFileItsBaseNameMatches)
+{
+    fs::create_directories(dir.File("db/5m"));
+    for (const char* name : {"5339-45-27.3dm", "5339-45-21.3dm", "5339-46-00.3dm"})
+        std::ofstream(dir.File("db/5m/") + name) << "x";
+    windows.mapKind = 2;
+    windows.chosenBase = dir.File("db/5m/5339-45-2?.3dm");
+    RunOpenFromMap(app, windows);
+    EXPECT_EQ(windows.opened, dir.File("db/5m/5339-45-21.3dm"));
+    EXPECT_EQ(windows.sourceKind, 6);
+
+    // Nothing matching ends the command without a word.
+    windows = CScriptedWindows(app);
+    windows.mapKind = 2;
+    windows.chosenBase = dir.File("db/5m/5440-00-00.3dm");
+    RunOpenFromMap(app, windows);
+    EXPECT_EQ(windows.steps.back(), "move record");
+    EXPECT_TRUE(messages.Messages().empty());
+    EXPECT_EQ(FirstMatchingFile(dir.File("nowhere/*.3dm")), std::nullopt);
+}
+
+TEST_F(OpenFromMapCommandTest, TheSameAreaAsksTheSaveQuestionFirst)
+{
+    CDocumentManager documents(app, jobs);
+    const std::string path = WriteTile("db/10m/5339-45.3dm", 10.0f);
+    app.m_nOpenMode = 0;
+    CTessimDoc* doc = documents.OpenDocumentFile(path);
+    ASSERT_TRUE(doc);
+    doc->Places().SetModified(true);
+    windows.documents = &documents;
+    windows.chosenBase = path;
+    messages.QueueAnswer(MessageResult::Cancel);
+    RunOpenFromMap(app, windows);
+    EXPECT_EQ(windows.opened, path);
+    ASSERT_EQ(documents.Documents().size(), 1u);
+    EXPECT_EQ(documents.Documents().front().get(), doc) << "Cancel keeps the open document";
+    EXPECT_EQ(messages.Messages().size(), 1u);
+
+    // Another path opens directly: only the document's own save question
+    // on closing the old one is asked.
+    EXPECT_TRUE(documents.CloseForReopen(dir.File("db/10m/5339-46.3dm")));
+    EXPECT_EQ(messages.Messages().size(), 1u);
+}
+
+TEST(AreaSettingsTest, AFirstStartReadsTheDefaultsAndANameRoundTrips)
+{
+    CMemorySettingsStore store;
+    CAreaRecord area;
+    LoadAreaSettings(store, area);
+    EXPECT_EQ(area.Across(), 2);
+    EXPECT_EQ(area.Down(), 2);
+    EXPECT_EQ(area.OldAcross(), 2);
+    EXPECT_EQ(area.ListFlag(), 1);
+    EXPECT_EQ(area.BaseColumn(), 0);
+    EXPECT_EQ(area.BaseFile(), "");
+
+    ASSERT_TRUE(area.SetAreaNameUtf8("富士山周辺"));
+    area.SetBaseColumn(4);
+    area.SetBaseRow(1);
+    SaveAreaSettings(store, area);
+    CAreaRecord read;
+    LoadAreaSettings(store, read);
+    EXPECT_EQ(read.AreaNameUtf8(), "富士山周辺");
+    EXPECT_EQ(read.BaseColumn(), 4);
+    EXPECT_EQ(read.BaseRow(), 1);
+}
+
+} // namespace
+} // namespace qb

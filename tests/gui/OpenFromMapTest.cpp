@@ -1,0 +1,157 @@
+// "地図から開く" as a user runs it: the map kind, the web map of the dialog
+// with its grid and the cells holding tiles, a box dragged with Shift on the
+// page, OK, and the area shown in a 2-D view.
+#include "app/CommandIds.h"
+#include "app/TessimDoc.h"
+#include "platform/qt/web/QtWebView.h"
+#include "shell/MainFrame.h"
+#include "shell/View2DView.h"
+#include "shell/settings/MapOpenDlg.h"
+#include "shell/settings/MapSelectDlg.h"
+#include "tests/gui/GuiSample.h"
+#include "tests/gui/GuiTests.h"
+#include "tests/gui/ModalDriver.h"
+#include "tests/gui/ShellSession.h"
+
+#include <QMouseEvent>
+#include <QPointer>
+#include <QTest>
+#include <QWebEnginePage>
+
+#include <optional>
+
+namespace qb::test {
+namespace {
+
+// The sample's secondary cell 6443-20; the box dragged lies just inside it
+// and snaps out to its lines.
+constexpr double kSouth = 42.0 + 10.0 / 12.0;
+constexpr double kNorth = 42.0 + 11.0 / 12.0;
+constexpr double kWest = 143.0;
+constexpr double kEast = 143.125;
+
+// Runs a script in the page and waits for its value.
+QVariant Evaluate(CQtWebView& web, const QString& script)
+{
+    std::optional<QVariant> result;
+    web.page()->runJavaScript(script, [&result](const QVariant& value) { result = value; });
+    if (!QTest::qWaitFor([&] { return result.has_value(); }, 20000))
+        return {};
+    return result.value_or(QVariant());
+}
+
+// The page's pixel of a point on the map.
+QPoint PixelOf(CQtWebView& web, double lat, double lon)
+{
+    const QVariantList point =
+        Evaluate(web, QStringLiteral("(function(){const p = window.quarrenbyMap.map.latLngToContainerPoint([%1, %2]);"
+                                     "return [p.x, p.y];})()")
+                          .arg(lat, 0, 'f', 6)
+                          .arg(lon, 0, 'f', 6))
+            .toList();
+    return point.size() == 2 ? QPoint(point[0].toInt(), point[1].toInt()) : QPoint();
+}
+
+int RedLines(CQtWebView& web)
+{
+    return Evaluate(web, QStringLiteral("window.quarrenbyMap.groups.red.getLayers().length")).toInt();
+}
+
+void SendMouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButtons buttons)
+{
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, at, target->mapToGlobal(at), button, buttons, Qt::ShiftModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+// A Shift+drag with the mouse on the page, in steps as a hand moves.
+void ShiftDrag(CQtWebView& web, QPoint from, QPoint to)
+{
+    QWidget* target = web.focusProxy() ? web.focusProxy() : &web;
+    SendMouse(target, QEvent::MouseButtonPress, from, Qt::LeftButton);
+    for (int step = 1; step <= 8; ++step) {
+        SendMouse(target, QEvent::MouseMove, from + (to - from) * step / 8, Qt::LeftButton);
+        QTest::qWait(15);
+    }
+    SendMouse(target, QEvent::MouseButtonRelease, to, Qt::NoButton);
+}
+
+} // namespace
+
+class COpenFromMapTest final : public QObject {
+    Q_OBJECT
+public:
+    explicit COpenFromMapTest(const GuiSample& sample) : m_sample(sample) {}
+
+private slots:
+    void ABoxDraggedOnTheMapSnapsToCellLinesAndOpensItsArea();
+
+private:
+    const GuiSample& m_sample;
+};
+
+void COpenFromMapTest::ABoxDraggedOnTheMapSnapsToCellLinesAndOpensItsArea()
+{
+    CShellSession session;
+    session.SeedSettings(m_sample.placeFolder);
+    // The map opens where the sample lies, as after an earlier open there.
+    CMemorySettingsStore& store = session.Store();
+    store.WriteSettingString("GlobeObj", "MapCenterLat", "42.875");
+    store.WriteSettingString("GlobeObj", "MapCenterLon", "143.0625");
+    store.WriteSettingString("GlobeObj", "MapZoom", "11");
+    ShellOptions options;
+    options.database = m_sample.database;
+    QVERIFY(session.Start(options));
+    CMainFrame& frame = session.Frame();
+    QVERIFY(frame.IsCommandEnabled(cmd::kOpenFromMap));
+
+    CModalDriver<CMapSelectDlg> kind([](CMapSelectDlg& dialog) { dialog.accept(); });
+    std::optional<GeoBox> chosen;
+    int outlines = 0;
+    CModalDriver<CMapOpenDlg> map(
+        [&](CMapOpenDlg& dialog) {
+            CQtWebView& web = dialog.WebView();
+            outlines = RedLines(web);
+            ShiftDrag(web, PixelOf(web, kNorth - 0.01, kWest + 0.006), PixelOf(web, kSouth + 0.007, kEast - 0.004));
+            QVERIFY(QTest::qWaitFor([&] { return Evaluate(web, "window.quarrenbyMap.selection !== null").toBool(); }, 5000));
+            chosen = session.Shell().App().m_areaBox;
+            dialog.accept();
+        },
+        // Ready once the page has drawn the grid and the outlined cell.
+        [](CMapOpenDlg& dialog) { return dialog.WebView().PageLoaded() && RedLines(dialog.WebView()) > 0; });
+    frame.OnCommand(cmd::kOpenFromMap);
+    QVERIFY(kind.Acted());
+    QVERIFY(map.Acted());
+    // The one 5 m cell of the database is outlined: four red lines.
+    QCOMPARE(outlines, 4);
+    QVERIFY(chosen.has_value());
+    QCOMPARE(chosen->south, kSouth);
+    QCOMPARE(chosen->north, kNorth);
+    QCOMPARE(chosen->west, -kWest);
+    QCOMPARE(chosen->east, -kEast);
+
+    const CTessimApp& app = session.Shell().App();
+    QCOMPARE(app.m_nSourceKind, 6);
+    QCOMPARE(app.m_area.base.Across(), 10);
+    QCOMPARE(app.m_area.base.Down(), 10);
+    QVERIFY(session.View());
+    const CTessimDoc* doc = session.View()->Document();
+    QVERIFY(doc);
+    // Ten by ten tiles of 225 x 150 points.
+    QCOMPARE(doc->Grid().m_nCols, 2250);
+    QCOMPARE(doc->Grid().m_nRows, 1500);
+    QVERIFY(doc->PathName().ends_with("/5m/6443-20-00.3dm"));
+    // The next open offers the area just opened.
+    QCOMPARE(store.GetSettingInt("MultiOpen", "XMap", 0), 10);
+    QCOMPARE(store.GetSettingInt("MultiOpen", "AddAreaList", 1), 0);
+}
+
+int RunOpenFromMapTests(const GuiSample& sample, int argc, char** argv)
+{
+    COpenFromMapTest test(sample);
+    return QTest::qExec(&test, argc, argv);
+}
+
+} // namespace qb::test
+
+#include "OpenFromMapTest.moc"
