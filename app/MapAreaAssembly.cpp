@@ -5,10 +5,31 @@
 
 namespace qb {
 
+namespace {
+
+// Passes messages on and counts them.
+class CCountingSink final : public IMessageSink {
+public:
+    explicit CCountingSink(IMessageSink& inner) : m_inner(inner) {}
+    MessageResult ShowMessage(std::string_view text, MessageIcon icon, MessageButtons buttons,
+                              std::string_view caption) override
+    {
+        ++m_nShown;
+        return m_inner.ShowMessage(text, icon, buttons, caption);
+    }
+    int Shown() const { return m_nShown; }
+
+private:
+    IMessageSink& m_inner;
+    int m_nShown = 0;
+};
+
+} // namespace
+
 bool AssembleMapArea(CTessimApp& app, CAreaRecords& records, int meshSetting, int kind, const GeoBox& box,
-                     IProgress* progress)
+                     IProgress* progress, IMessageSink& messages)
 {
-    const CAssemblyContext context{app.m_strDatabaseFolder, app.DataDriveRoot(), &app.Messages()};
+    const CAssemblyContext context{app.m_strDatabaseFolder, app.DataDriveRoot(), &messages};
     // The assembly takes longitudes negated, as the application keeps them.
     if (meshSetting == kMeshHybrid5m10m || meshSetting == kMeshHybrid1m5m10m) {
         const CHybridResult result =
@@ -18,6 +39,20 @@ bool AssembleMapArea(CTessimApp& app, CAreaRecords& records, int meshSetting, in
         return result.assembled;
     }
     return AssembleArea(records, kind, -box.west, -box.east, box.south, box.north, context, progress);
+}
+
+bool AssembleChosenArea(CTessimApp& app, CAreaRecords& records, int meshSetting, int kind, const GeoBox& box,
+                        IProgress& progress)
+{
+    CCountingSink messages(app.Messages());
+    CAreaRecords found = records;
+    if (AssembleMapArea(app, found, meshSetting, kind, box, &progress, messages)) {
+        records = found;
+        return true;
+    }
+    if (messages.Shown() == 0 && !progress.IsCancelled())
+        app.Messages().ShowMessage(kNoFilesInRangeMessage, MessageIcon::Exclamation);
+    return false;
 }
 
 } // namespace qb

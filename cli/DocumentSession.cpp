@@ -59,7 +59,7 @@ bool CDocumentSession::FindAreaTiles(int mesh, const GeoBox& b)
 {
     UseMeshSetting(mesh);
     CConsoleProgress progress("Looking for tiles");
-    return AssembleMapArea(m_app, m_app.m_area, mesh, m_app.m_nSourceKind, b, &progress);
+    return AssembleMapArea(m_app, m_app.m_area, mesh, m_app.m_nSourceKind, b, &progress, m_app.Messages());
 }
 
 bool CDocumentSession::OpenFoundArea()

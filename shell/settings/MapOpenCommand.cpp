@@ -43,11 +43,7 @@ bool RunMapOpenDialog(CTessimApp& app, CAreaRecords& records, int meshSetting, Q
         return host.AreaBox();
     });
     dialog.SetAssembly([&](const GeoBox& box, IProgress& progress) {
-        CAreaRecords found = records;
-        if (!AssembleMapArea(app, found, meshSetting, globe.m_nDataKind, box, &progress))
-            return false;
-        records = found;
-        return true;
+        return AssembleChosenArea(app, records, meshSetting, globe.m_nDataKind, box, progress);
     });
     const bool chosen = dialog.exec() == QDialog::Accepted;
     globe.CloseWebMap();

@@ -3,10 +3,12 @@
 #include "app/OpenFromMapCommand.h"
 
 #include "app/AreaSettings.h"
+#include "app/MapAreaAssembly.h"
 #include "app/DocumentManager.h"
 #include "app/OpenFromMapSource.h"
 #include "app/TessimDoc.h"
 #include "platform/MemorySettingsStore.h"
+#include "terrain/AreaAssembly.h"
 #include "tests/app/DocumentTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -211,6 +213,47 @@ TEST(AreaSettingsTest, AFirstStartReadsTheDefaultsAndANameRoundTrips)
     EXPECT_EQ(read.AreaNameUtf8(), "富士山周辺");
     EXPECT_EQ(read.BaseColumn(), 4);
     EXPECT_EQ(read.BaseRow(), 1);
+}
+
+} // namespace
+} // namespace qb
+
+namespace qb {
+namespace {
+
+// The dialog's assembly: a box with tiles fills the records, a box without
+// says so once whatever the data, a cancel says nothing.
+class ChosenAreaTest : public test::CDocumentTest {
+protected:
+    // The secondary cell 5339-00 (35.333 N, 139 E) and the one north of it.
+    const GeoBox withTile{.south = 35.0 + 1.0 / 3.0, .north = 35.0 + 1.0 / 3.0 + 1.0 / 12.0, .west = 139.0,
+                          .east = 139.125};
+    const GeoBox empty{.south = withTile.north, .north = withTile.north + 1.0 / 12.0, .west = 139.0,
+                       .east = 139.125};
+};
+
+TEST_F(ChosenAreaTest, AnEmptyBoxIsToldOnceAndAFoundOneFillsTheRecords)
+{
+    WriteTile("db/10m/5339-00.3dm", 10.0f, 35.0f + 1.0f / 3.0f);
+    CAreaRecords records;
+    records.base.SetBaseFile("kept");
+    test::CScriptedProgress progress;
+    EXPECT_FALSE(AssembleChosenArea(app, records, kMesh10m, 5, empty, progress));
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{std::string(kNoFilesInRangeMessage)});
+    EXPECT_EQ(records.base.BaseFile(), "kept");
+    // The 5 m assembly tells it itself: not twice.
+    messages.Clear();
+    EXPECT_FALSE(AssembleChosenArea(app, records, kMesh5m, 6, empty, progress));
+    EXPECT_EQ(messages.Texts().size(), 1u);
+    messages.Clear();
+    test::CScriptedProgress cancelling(0);
+    EXPECT_FALSE(AssembleChosenArea(app, records, kMesh10m, 5, withTile, cancelling));
+    EXPECT_TRUE(messages.Messages().empty());
+
+    ASSERT_TRUE(AssembleChosenArea(app, records, kMesh10m, 5, withTile, progress));
+    EXPECT_TRUE(records.base.BaseFile().ends_with("/10m/5339-00.3dm"));
+    EXPECT_EQ(records.base.Across(), 1);
+    EXPECT_TRUE(messages.Messages().empty());
 }
 
 } // namespace
