@@ -105,7 +105,12 @@ int CTessimDoc::OpenSelection(const CAreaRecords& areas)
     m_grid.m_strPath = basePath;
     ReplaceRemainingNoData();
     m_grid.AllocViewBuffers();
-    return LoadTilePlaces(areas.base) ? 1 : 0;
+    if (!LoadTilePlaces(areas.base))
+        return 0;
+    // The joined area, not a box chosen on a map nor the last file read, is
+    // the red box of the map and where the map opens next time.
+    m_grid.StoreMapCentre(true);
+    return 1;
 }
 
 // The names of the system and user files, then those of every tile's own
