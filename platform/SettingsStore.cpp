@@ -3,8 +3,20 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <locale.h>
+#include <string>
 
 namespace qb {
+namespace {
+
+locale_t CLocale()
+{
+    static const locale_t locale = ::newlocale(LC_ALL_MASK, "C", locale_t{});
+    return locale;
+}
+
+} // namespace
 
 double TextToDouble(std::string_view text)
 {
@@ -17,8 +29,10 @@ double TextToDouble(std::string_view text)
         ++first;
     double value = 0.0;
     const auto result = std::from_chars(first, last, value);
+    // Out of range is an overflow (infinity) or an underflow (zero or a tiny
+    // subnormal), as the C library tells them apart.
     if (result.ec == std::errc::result_out_of_range)
-        return (first != last && *first == '-') ? -HUGE_VAL : HUGE_VAL;
+        return ::strtod_l(std::string(first, result.ptr).c_str(), nullptr, CLocale());
     return result.ec == std::errc() ? value : 0.0;
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace qb {
 namespace {
 
@@ -28,6 +30,11 @@ TEST(SettingsStore, RealsAreSixDecimalTextReadLikeAtof)
     EXPECT_DOUBLE_EQ(TextToDouble("  2.25xyz"), 2.25);
     EXPECT_DOUBLE_EQ(TextToDouble("-0.5"), -0.5);
     EXPECT_DOUBLE_EQ(TextToDouble("+3"), 3.0);
+    // Beyond a double's range: overflow is infinite, underflow as good as zero.
+    EXPECT_EQ(TextToDouble("1e400"), HUGE_VAL);
+    EXPECT_EQ(TextToDouble("-1e400x"), -HUGE_VAL);
+    EXPECT_LT(std::fabs(TextToDouble("1e-400")), 1e-300);
+    EXPECT_LT(std::fabs(TextToDouble("-4e-320")), 1e-300);
     EXPECT_EQ(FormatFixed6(-35.0), "-35.000000");
     EXPECT_EQ(FormatFixed6(1.0 / 3.0), "0.333333");
 }
