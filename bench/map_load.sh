@@ -82,3 +82,8 @@ for db in sample large; do
     done
 done
 sed -n 's/^opening 1:.*script \(.*\); page: \(.*\)/  large: \1; the page holds \2/p' "$WORK/large.1"
+startups=()
+for ((i = 1; i <= RUNS; ++i)); do
+    startups+=("$(sed -n 's/^start-up \([0-9]*\) ms/\1/p' "$WORK/sample.$i")")
+done
+echo "  before the dialog, the program's start (application, web profile): $(seconds "$(median "${startups[@]}")") s"
