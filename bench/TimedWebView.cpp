@@ -8,10 +8,15 @@ namespace qb::bench {
 
 CTimedWebView::CTimedWebView(CQtWebView& view, const QElapsedTimer& clock) : m_view(view), m_clock(clock)
 {
-    QObject::connect(&m_view, &QWebEngineView::loadFinished, &m_view, [this](bool) {
+    m_loadWatch = QObject::connect(&m_view, &QWebEngineView::loadFinished, &m_view, [this](bool) {
         if (m_times.loaded < 0)
             m_times.loaded = m_clock.elapsed();
     });
+}
+
+CTimedWebView::~CTimedWebView()
+{
+    QObject::disconnect(m_loadWatch);
 }
 
 void CTimedWebView::RunScript(const std::string& script, std::function<void(bool ok)> done)

@@ -2,6 +2,7 @@
 #include "platform/WebView.h"
 
 #include <QElapsedTimer>
+#include <QMetaObject>
 
 #include <cstdint>
 #include <functional>
@@ -32,6 +33,9 @@ struct MapLoadTimes {
 class CTimedWebView final : public IWebView {
 public:
     CTimedWebView(CQtWebView& view, const QElapsedTimer& clock);
+    ~CTimedWebView() override;
+    CTimedWebView(const CTimedWebView&) = delete;
+    CTimedWebView& operator=(const CTimedWebView&) = delete;
 
     const MapLoadTimes& Times() const { return m_times; }
     // Called once the areas' run has completed.
@@ -51,6 +55,7 @@ private:
     const QElapsedTimer& m_clock;
     MapLoadTimes m_times;
     std::function<void()> m_areasDone;
+    QMetaObject::Connection m_loadWatch;
 };
 
 } // namespace qb::bench

@@ -1,7 +1,7 @@
 // qb_webmap_bench: the open-from-map dialog's web map, from the dialog's
 // start to the page loaded with its mesh grid and the red outlines of the
 // cells that hold tiles, as the dialog shows them.
-//   qb_webmap_bench --database DB [--mesh-setting 1|2] [--layer NAME] [--openings N]
+//   qb_webmap_bench --database DB [--mesh-setting 1-5] [--layer NAME] [--openings N]
 // Each opening makes the dialog, its map object over the application's boxes
 // and the map page (which lies beside this program, as beside the viewer),
 // and waits until the script run of the grid and outlines has completed in
@@ -30,6 +30,7 @@
 #include <QWebEnginePage>
 
 #include <cstdio>
+#include <cstdlib>
 #include <optional>
 #include <string>
 
@@ -115,7 +116,7 @@ void PollPage(QWebEnginePage* page, const QElapsedTimer& clock, PageState& state
         state.black = values[0].toInt();
         state.red = values[1].toInt();
         state.layer = values[2].toString().toStdString();
-        loop.exit(0);
+        loop.quit();
     });
 }
 
@@ -125,7 +126,7 @@ struct Opening {
     std::int64_t shown = -1;
 };
 
-std::optional<Opening> OpenMap(const Options& options, CTessimApp& app, ISettingsStore& settings,
+Opening OpenMap(const Options& options, CTessimApp& app, ISettingsStore& settings,
                                CCountingMessages& messages)
 {
     QElapsedTimer clock;
@@ -147,14 +148,16 @@ std::optional<Opening> OpenMap(const Options& options, CTessimApp& app, ISetting
         page->runJavaScript(QString::fromLatin1(kMarkFrame));
         PollPage(page, clock, opening.page, loop);
     });
-    QTimer::singleShot(kTimeoutMs, &loop, [&loop] { loop.exit(1); });
-    const int status = loop.exec();
+    // The browser's pending answers refer to this opening: a run that
+    // times out ends the process here.
+    QTimer::singleShot(kTimeoutMs, &loop, [] {
+        std::fprintf(stderr, "qb_webmap_bench: the map did not show its areas within %d s\n", kTimeoutMs / 1000);
+        std::fflush(stderr);
+        std::_Exit(1);
+    });
+    loop.exec();
     globe.CloseWebMap();
     opening.times = view.Times();
-    if (status != 0) {
-        std::fprintf(stderr, "qb_webmap_bench: the map did not show its areas within %d s\n", kTimeoutMs / 1000);
-        return std::nullopt;
-    }
     return opening;
 }
 
@@ -198,11 +201,9 @@ int Run(const Options& options, const QElapsedTimer& processClock)
     CTessimApp app(settings, system, messages);
     std::printf("start-up %lld ms\n", static_cast<long long>(processClock.elapsed()));
     for (int i = 1; i <= options.openings; ++i) {
-        const std::optional<Opening> opening = OpenMap(options, app, settings, messages);
-        if (!opening)
-            return 1;
-        PrintOpening(i, *opening);
-        if (!Checked(*opening, options) || messages.Shown() > 0)
+        const Opening opening = OpenMap(options, app, settings, messages);
+        PrintOpening(i, opening);
+        if (!Checked(opening, options) || messages.Shown() > 0)
             return 1;
     }
     return 0;
@@ -220,8 +221,13 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     const std::optional<qb::bench::Options> options = qb::bench::ParseOptions(QApplication::arguments());
     if (!options) {
-        std::fprintf(stderr, "usage: qb_webmap_bench --database DB [--mesh-setting 1|2] [--layer NAME] "
+        std::fprintf(stderr, "usage: qb_webmap_bench --database DB [--mesh-setting 1-5] [--layer NAME] "
                              "[--openings N]\n");
+        return 2;
+    }
+    const std::string tiles = options->database + "/" + qb::TileFolderOfMeshSetting(options->meshSetting);
+    if (!QDir(QString::fromStdString(tiles)).exists()) {
+        std::fprintf(stderr, "qb_webmap_bench: no tile folder %s\n", tiles.c_str());
         return 2;
     }
     QDir::setCurrent(QCoreApplication::applicationDirPath());
