@@ -105,7 +105,11 @@ int CTessimDoc::OpenSelection(const CAreaRecords& areas)
     m_grid.m_strPath = basePath;
     ReplaceRemainingNoData();
     m_grid.AllocViewBuffers();
-    return LoadTilePlaces(areas.base) ? 1 : 0;
+    if (!LoadTilePlaces(areas.base))
+        return 0;
+    // The joined grid is the map's red box and centre, as a single file is.
+    m_grid.StoreMapCentre(true);
+    return 1;
 }
 
 // The names of the system and user files, then those of every tile's own

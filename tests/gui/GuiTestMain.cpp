@@ -1,5 +1,6 @@
 // The desktop program driven as a user drives it: one process, the real
 // windows, mouse and keyboard events through Qt Test.
+#include "platform/qt/web/QtWebProfile.h"
 #include "tests/gui/GuiSample.h"
 #include "tests/gui/GuiTests.h"
 #include "tests/support/TempDir.h"
@@ -26,9 +27,17 @@ std::string MakeRuntimeFolder()
 }
 
 // The sample data once, then every group of tests; the count of failures.
+// The map view's browser keeps its storage in a folder of the run's own;
+// its profile goes before the application object.
 int RunAll(int argc, char** argv)
 {
+    qb::test::CTempDir webHome;
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(webHome.File("data")));
+    qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(webHome.File("cache")));
+    qb::PrepareWebEngine();
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication application(argc, argv);
+    qb::CQtWebProfile webProfile;
     qb::test::CTempDir folder;
     qb::test::GuiSample sample;
     QString failure;
@@ -38,7 +47,8 @@ int RunAll(int argc, char** argv)
     }
     return qb::test::RunStartTests(sample, argc, argv) + qb::test::RunViewCommandTests(sample, argc, argv) +
            qb::test::RunSaveQuestionTests(sample, argc, argv) + qb::test::RunViewMenuTests(sample, argc, argv) +
-           qb::test::RunViewKindsTests(sample, argc, argv) + qb::test::RunRenderViewTests(sample, argc, argv);
+           qb::test::RunViewKindsTests(sample, argc, argv) + qb::test::RunRenderViewTests(sample, argc, argv) +
+           qb::test::RunMapViewTests(sample, argc, argv);
 }
 
 } // namespace

@@ -11,5 +11,6 @@ int RunSaveQuestionTests(const GuiSample& sample, int argc, char** argv);
 int RunViewMenuTests(const GuiSample& sample, int argc, char** argv);
 int RunViewKindsTests(const GuiSample& sample, int argc, char** argv);
 int RunRenderViewTests(const GuiSample& sample, int argc, char** argv);
+int RunMapViewTests(const GuiSample& sample, int argc, char** argv);
 
 } // namespace qb::test
