@@ -56,6 +56,8 @@ inline constexpr int kDataDrive = 32813;
 inline constexpr int kFolderSettings = 32797;
 inline constexpr int kHeightScale = 32805;
 inline constexpr int k2DMethod = 32815;
+// The label font of the map view.
+inline constexpr int kMemoryFont = 32836;
 
 // Window
 inline constexpr int kCascade = 57650;

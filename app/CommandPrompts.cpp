@@ -13,7 +13,7 @@ using namespace cmd;
 
 // The status text and, after the line break, the tooltip of every command
 // that a menu or the toolbar offers.
-constexpr std::array<std::pair<int, std::string_view>, 45> kPrompts = {{
+constexpr std::array<std::pair<int, std::string_view>, 46> kPrompts = {{
     {kOpenFromMap, "地図上で範囲を選んで地形データを開く\n地図から開く"},
     {kFileOpen, "地図ファイルを選んで開く\nファイルから開く"},
     {kSearchFolder, "フォルダーの標高データを変換して開く\nフォルダーから探す"},
@@ -45,6 +45,7 @@ constexpr std::array<std::pair<int, std::string_view>, 45> kPrompts = {{
     {kMapInfo, "開いている地図の情報を表示する\n地図情報"},
     {kFonts, "地名を表示するフォントを設定する\nフォントの設定"},
     {kPlaceDisplay, "表示する地名の種類と重要度を設定する\n地名表示の設定"},
+    {kMemoryFont, "地図ビューの地名のフォントと色を設定する\nメモリのフォントの設定"},
     {kLightPosition, "光源の位置を設定する\n光源の位置"},
     {kZoomDialog, "表示の倍率を設定する\n縮小拡大"},
     {kResolution, "立体表示のメッシュの細かさを設定する\n細かさの設定"},

@@ -82,6 +82,7 @@ const std::vector<MenuTemplate>& MenuTemplates()
         {"設定(&S)",
          {{kFonts, kInAll, "ﾌｫﾝﾄの設定(&F)..."},
           {kPlaceDisplay, kInAll, "地名表示の設定(&L)..."},
+          {kMemoryFont, kInMap, "ﾒﾓﾘのﾌｫﾝﾄの設定(&M)..."},
           kSeparator,
           {kLightPosition, kInRender, "光源の位置(&P)..."},
           {kZoomDialog, kInRender, "縮小拡大(&T)..."},

@@ -20,7 +20,7 @@ constexpr int Frame(int id) { return kFrameContextBase + id; }
 
 // Context to topic. The help file also documents three ids that no menu
 // offers (32790, 57603, 32781); they keep their topics.
-constexpr std::array<std::pair<int, int>, 43> kTopics = {{
+constexpr std::array<std::pair<int, int>, 44> kTopics = {{
     {Command(kOpenFromMap), 16},    {Command(kFileOpen), 18},
     {Command(kSearchFolder), 20},   {Command(32790), 20},
     {Command(kDataDrive), 22},      {Command(kSavePlaces), 24},
@@ -42,7 +42,7 @@ constexpr std::array<std::pair<int, int>, 43> kTopics = {{
     {Command(kColours), 84},        {Command(kHeightScale), 86},
     {Command(kCascade), 88},        {Command(kTile), 90},
     {Command(kHelpIndex), 94},      {Command(kAbout), 98},
-    {Command(kContextHelp), 108},
+    {Command(kContextHelp), 108},    {Command(kMemoryFont), 44},
 }};
 
 } // namespace

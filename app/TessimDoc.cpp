@@ -46,6 +46,7 @@ CTessimDoc::CTessimDoc(CTessimApp& app, IDocumentHost& host, IJobRunner& jobs)
     env.datum = &m_places;
     env.areaBox = &app.m_areaBox;
     env.viewBox = &app.m_viewBox;
+    env.map = &m_mapCentre;
     m_grid.SetEnv(env);
 }
 

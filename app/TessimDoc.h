@@ -1,5 +1,6 @@
 #pragma once
 #include "app/DocumentHost.h"
+#include "app/MapCentreRelay.h"
 #include "places/PlaceTables.h"
 #include "terrain/AreaRecord.h"
 #include "terrain/HeightGrid.h"
@@ -44,6 +45,8 @@ public:
     CPlaceTables& Places() { return m_places; }
     const CPlaceTables& Places() const { return m_places; }
     const std::vector<std::string>& TileList() const { return m_tiles; }
+    // Where a loaded area's map centre goes: the map view's web map listens here.
+    CMapCentreRelay& MapCentre() { return m_mapCentre; }
     bool IsModified() const { return m_places.IsModified(); }
     const std::string& PathName() const { return m_strPathName; }
 
@@ -63,6 +66,7 @@ private:
     CTessimApp& m_app;
     IDocumentHost& m_host;
     IJobRunner& m_jobs;
+    CMapCentreRelay m_mapCentre;
     CHeightGrid m_grid;
     CPlaceTables m_places;
     std::vector<std::string> m_tiles;

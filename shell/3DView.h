@@ -59,6 +59,9 @@ public:
     virtual std::optional<ViewAngles> Angles() const { return std::nullopt; }
     // Shows the range (and the angles, when given) handed over by another view.
     virtual void ShowRange(const ViewHandOver& handOver) = 0;
+    // Takes the range of the view it follows after a move; a view that
+    // passes ranges on does not pass this one, since every view moves itself.
+    virtual void FollowRange(const GridRange& range) { ShowRange(ViewHandOver{range, std::nullopt}); }
     // Moves the range one step in `direction` (1 east, 2 west, 3 north,
     // 4 south): 1 moved inside the grid; 2 the range left the grid and
     // `leave` had the shifted range and the grid's size; 0 without a grid.

@@ -1,5 +1,6 @@
 #include "shell/DocTemplate.h"
 
+#include "shell/TessimView.h"
 #include "shell/View2DView.h"
 #include "shell/ViewCGView.h"
 
@@ -20,12 +21,11 @@ C3DView* CDocTemplate::CreateView(CShellApp& shell, CTessimDoc& doc) const
     return m_factory ? m_factory(shell, doc) : nullptr;
 }
 
-// The map view has no view class yet: its template makes no view, so its
-// show command stays off.
 CDocTemplates::CDocTemplates()
     : m_templates{CDocTemplate(ViewKind::TwoD,
                                [](CShellApp& shell, CTessimDoc& doc) { return new CView2DView(shell, doc); }),
-                  CDocTemplate(ViewKind::Map),
+                  CDocTemplate(ViewKind::Map,
+                               [](CShellApp& shell, CTessimDoc& doc) { return new CTessimView(shell, doc); }),
                   CDocTemplate(ViewKind::Rendering,
                                [](CShellApp& shell, CTessimDoc& doc) { return new CViewCGView(shell, doc); })}
 {

@@ -276,7 +276,7 @@ void CMainFrame::MoveArea(int direction)
         }
         if (view == m_pMapView) {
             if (const std::optional<ViewExtent> shown = m_p2DView->Extent())
-                view->ShowRange(ViewHandOver{shown->range, std::nullopt});
+                view->FollowRange(shown->range);
         }
         view->Repaint();
     }

@@ -212,12 +212,18 @@ void CView2DView::EditPlaceAt(const QPoint& at)
     int col = 0;
     int row = 0;
     float height = 0.0f;
-    if (!m_viewer.PickPoint(DrawPoint{at.x(), at.y()}, col, row, height))
+    if (m_viewer.PickPoint(DrawPoint{at.x(), at.y()}, col, row, height))
+        EditPlace(GridPoint{col, row}, height);
+}
+
+void CView2DView::EditPlace(GridPoint point, float height)
+{
+    if (!Document())
         return;
     CTessimDoc& doc = *Document();
     CHeightGrid& grid = doc.Grid();
     CPlaceEditor editor(doc.Places(), grid, Shell().NameInput(), Shell().Messages());
-    if (editor.EditPlace(height, col * grid.m_nMeshSize, row * grid.m_nMeshSize2) != kEditNothing)
+    if (editor.EditPlace(height, point.col * grid.m_nMeshSize, point.row * grid.m_nMeshSize2) != kEditNothing)
         Shell().MainFrame()->RedrawViewsOf(doc);
 }
 

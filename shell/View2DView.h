@@ -46,6 +46,13 @@ public:
     void CopyBitmap() override;
     void CopyPicture();
 
+    // "一つ前の範囲に戻す": the band ends and the range before the last zoom
+    // returns and is passed on; only a repaint when there is none.
+    void StepBack();
+    // The place-name input at a grid point with its height; the views of
+    // the document draw again when the names changed.
+    void EditPlace(GridPoint point, float height);
+
     // Called once after the first complete paint (used to time the start).
     void SetFirstPaintHook(std::function<void()> hook) { m_firstPaint = std::move(hook); }
 
@@ -71,7 +78,6 @@ private:
     void DrawOnPicture(const std::function<void(IDrawContext&)>& draw);
     void ShowRangeMenu(const QPoint& at);
     void ZoomToSelection();
-    void StepBack();
     void CentreRendering();
     void CancelDrag();
     void EditPlaceAt(const QPoint& point);

@@ -22,7 +22,7 @@ TEST(HelpTopics, CommandsAndFramesFindTheirTopics)
         {HelpContextOfCommand(32781), 74},  {HelpContextOfCommand(143), 84},
         {HelpContextOfCommand(57667), 94},  {HelpContextOfCommand(57669), 108},
         {HelpContextOfFrame(131), 42},      {HelpContextOfFrame(129), 44},
-        {HelpContextOfFrame(133), 46},
+        {HelpContextOfFrame(133), 46},      {HelpContextOfCommand(cmd::kMemoryFont), 44},
     };
     for (const auto& c : cases)
         EXPECT_EQ(HelpTopicOf(c.context), c.topic) << std::hex << c.context;

@@ -1,10 +1,9 @@
 // The desktop program driven as a user drives it: one process, the real
 // windows, mouse and keyboard events through Qt Test.
+#include "platform/qt/web/QtWebProfile.h"
 #include "tests/gui/GuiSample.h"
 #include "tests/gui/GuiTests.h"
 #include "tests/support/TempDir.h"
-
-#include "platform/qt/web/QtWebProfile.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -49,7 +48,8 @@ int RunAll(int argc, char** argv)
     return qb::test::RunStartTests(sample, argc, argv) + qb::test::RunViewCommandTests(sample, argc, argv) +
            qb::test::RunSaveQuestionTests(sample, argc, argv) + qb::test::RunViewMenuTests(sample, argc, argv) +
            qb::test::RunViewKindsTests(sample, argc, argv) + qb::test::RunRenderViewTests(sample, argc, argv) +
-           qb::test::RunOpenFromMapTests(sample, argc, argv);
+           qb::test::RunOpenFromMapTests(sample, argc, argv) +
+           qb::test::RunMapViewTests(sample, argc, argv);
 }
 
 } // namespace

@@ -12,5 +12,6 @@ int RunViewMenuTests(const GuiSample& sample, int argc, char** argv);
 int RunViewKindsTests(const GuiSample& sample, int argc, char** argv);
 int RunRenderViewTests(const GuiSample& sample, int argc, char** argv);
 int RunOpenFromMapTests(const GuiSample& sample, int argc, char** argv);
+int RunMapViewTests(const GuiSample& sample, int argc, char** argv);
 
 } // namespace qb::test

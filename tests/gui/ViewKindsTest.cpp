@@ -92,6 +92,7 @@ bool CViewKindsTest::ShowAllKinds()
 void CViewKindsTest::WithoutAViewClassTheMapCommandStaysOff()
 {
     CMainFrame& frame = Frame();
+    m_pSession->Shell().Templates().Of(ViewKind::Map).SetViewFactory({});
     QVERIFY(!m_pSession->Shell().Templates().Of(ViewKind::Map).CanCreateView());
     QVERIFY(m_pSession->Shell().Templates().Of(ViewKind::Rendering).CanCreateView());
     QVERIFY(frame.IsCommandEnabled(cmd::kShowRender));

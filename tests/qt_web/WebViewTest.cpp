@@ -1,12 +1,16 @@
 #include "platform/qt/web/QtWebProfile.h"
+#include "platform/qt/web/QtWebPrinting.h"
 #include "platform/qt/web/QtWebView.h"
 
 #include "tests/support/TempDir.h"
 
 #include <QDir>
+#include <QFile>
+#include <QPrinterInfo>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
+#include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
 
@@ -111,6 +115,30 @@ TEST_F(WebViewTest, ACaptureIsAPngOfThePage)
     QImage image;
     ASSERT_TRUE(image.loadFromData(reinterpret_cast<const uchar*>(png->data()), static_cast<int>(png->size())));
     EXPECT_EQ(image.size(), m_view.size() * m_view.devicePixelRatio());
+}
+
+TEST_F(WebViewTest, WithoutAPrinterThePageGoesToAPdfInTheDocumentsFolderEvenANewOne)
+{
+    if (!QPrinterInfo::availablePrinterNames().isEmpty())
+        GTEST_SKIP() << "a printer is installed: printing asks in the print dialog";
+    Load();
+    // A home without a documents folder.
+    const QByteArray home = qgetenv("HOME");
+    const QByteArray config = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", QByteArray::fromStdString(m_dir.File("home")));
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(m_dir.File("home/.config")));
+    const QString path = WebPagePdfPath();
+    QSignalSpy done(m_view.page(), &QWebEnginePage::pdfPrintingFinished);
+    const bool started = m_view.Print();
+    qputenv("HOME", home);
+    qputenv("XDG_CONFIG_HOME", config);
+    ASSERT_TRUE(started);
+    ASSERT_TRUE(done.wait(20000));
+    EXPECT_TRUE(done.front().at(1).toBool());
+    EXPECT_TRUE(path.startsWith(QString::fromStdString(m_dir.File("home/"))));
+    QFile pdf(path);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_EQ(pdf.read(5), QByteArray("%PDF-"));
 }
 
 TEST(WebProfileTest, StorageLiesInTheUsersOwnFolders)

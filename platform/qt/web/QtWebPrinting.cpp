@@ -1,6 +1,7 @@
 #include "platform/qt/web/QtWebPrinting.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -19,7 +20,11 @@ QString WebPagePdfPath()
 bool PrintWebPage(QWebEngineView& view)
 {
     if (QPrinterInfo::availablePrinterNames().isEmpty()) {
-        view.page()->printToPdf(WebPagePdfPath());
+        // A new user's home may have no documents folder yet.
+        const QString path = WebPagePdfPath();
+        if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+            return false;
+        view.page()->printToPdf(path);
         return true;
     }
     // The printer lives until the page has been printed on it.
