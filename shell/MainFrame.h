@@ -128,6 +128,8 @@ private:
     bool TileThreeFrames(const QSize& client);
     // The view of the menu shown now: the one last activated.
     C3DView* CurrentView() const;
+    // The map view while its menu shows, else none.
+    C3DView* ShownMapView() const;
     CTessimDoc* ActiveDocument() const;
 
     CShellApp& m_shell;

@@ -116,6 +116,7 @@ bool CMainFrame::IsCommandEnabled(int id) const
     case cmd::kMapInfo:
         return ActiveDocument() != nullptr;
     case cmd::kFilePrint:
+        return m_p2DView != nullptr || ShownMapView() != nullptr;
     case cmd::kPrintPreview:
     case cmd::kCopyPicture:
         return m_p2DView != nullptr;
@@ -218,12 +219,22 @@ void CMainFrame::ShowMapInfo()
         CMapInfoDlg(doc->MapInfo(), this).exec();
 }
 
-// Copy as bitmap copies the current view; the other commands are the 2-D view's.
+C3DView* CMainFrame::ShownMapView() const
+{
+    return m_nMenuId == cmd::kMenuMap ? CurrentView() : nullptr;
+}
+
+// Copy as bitmap copies the current view; Ctrl+P and the print button print
+// the map view while its menu shows; the other commands are the 2-D view's.
 void CMainFrame::RunViewCommand(int id)
 {
     if (id == cmd::kCopyBitmap) {
         if (C3DView* view = CurrentView())
             view->CopyBitmap();
+        return;
+    }
+    if (C3DView* map = ShownMapView(); map && id == cmd::kFilePrint) {
+        map->RunViewCommand(cmd::kPrintMap);
         return;
     }
     CView2DView* view = m_p2DView;

@@ -15,6 +15,7 @@
 #include "tests/gui/ShellSession.h"
 #include "tests/gui/ViewMouse.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QFontDialog>
@@ -22,6 +23,9 @@
 #include <QJsonDocument>
 #include <QMdiArea>
 #include <QPointer>
+#include <QPrintDialog>
+#include <QPrinterInfo>
+#include <QSignalSpy>
 #include <QTest>
 #include <QWebEnginePage>
 
@@ -67,7 +71,7 @@ private slots:
     void cleanup();
     void TheMapShowsTheRedBoxAndTheBlueBoxFollowsThe2DView();
     void ABoxChosenOnTheMapSetsThe2DViewsRangeAndUndoStepsBack();
-    void TheMapCopiesItsPictureAndKeepsItsLabelFont();
+    void TheMapCopiesPrintsAndKeepsItsLabelFont();
 
 private:
     CMainFrame& Frame() { return m_pSession->Frame(); }
@@ -223,7 +227,7 @@ void CMapViewTest::ABoxChosenOnTheMapSetsThe2DViewsRangeAndUndoStepsBack()
     QVERIFY(WaitForBox(QStringLiteral("blue"), BoxOf(before)));
 }
 
-void CMapViewTest::TheMapCopiesItsPictureAndKeepsItsLabelFont()
+void CMapViewTest::TheMapCopiesPrintsAndKeepsItsLabelFont()
 {
     QVERIFY(ShowMapView());
     CTessimView& map = Map();
@@ -232,6 +236,24 @@ void CMapViewTest::TheMapCopiesItsPictureAndKeepsItsLabelFont()
     const QImage copied = QApplication::clipboard()->image();
     QCOMPARE(copied.size(), map.WebView().size());
     QVERIFY(Varied(copied));
+
+    // Ctrl+P (the 2-D view's print command, which the toolbar's button
+    // also runs) prints the page, as the menu's print command does; without
+    // a printer into the documents folder (of a home of the test's own).
+    QVERIFY(Frame().IsCommandEnabled(cmd::kFilePrint));
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+        const QByteArray home = qgetenv("HOME");
+        qputenv("HOME", QByteArray::fromStdString(m_pSession->ProgramFolder() + "/home"));
+        QSignalSpy printed(map.WebView().page(), &QWebEnginePage::pdfPrintingFinished);
+        // Printing the 2-D view instead would ask in its print dialog.
+        CModalDriver<QPrintDialog> wrongView([](QPrintDialog& dialog) { dialog.reject(); });
+        Frame().Action(cmd::kFilePrint)->trigger();
+        const bool done = printed.wait(kPageMs);
+        qputenv("HOME", home);
+        QVERIFY(!wrongView.Acted());
+        QVERIFY(done && printed.front().at(1).toBool());
+        QVERIFY(printed.front().at(0).toString().startsWith(QString::fromStdString(m_pSession->ProgramFolder())));
+    }
 
     // The label font command: a chosen size and colour are kept on OK, and
     // written to the settings when the view goes.
