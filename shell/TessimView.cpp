@@ -5,6 +5,8 @@
 #include "shell/ShellApp.h"
 #include "webmap/MapRange.h"
 
+#include <QWebEnginePage>
+
 namespace qb {
 
 CTessimView::CTessimView(CShellApp& shell, CTessimDoc& doc, std::string pageUrl, QWidget* parent)
@@ -18,6 +20,14 @@ CTessimView::CTessimView(CShellApp& shell, CTessimDoc& doc, std::string pageUrl,
     m_pWeb->setObjectName(QStringLiteral("mapPage"));
     m_globe.m_nDataKind = 0;
     setMinimumSize(64, 48);
+    // Without a printer the page goes into a PDF file: the user learns where.
+    connect(m_pWeb->page(), &QWebEnginePage::pdfPrintingFinished, this, [this](const QString& path, bool ok) {
+        const std::string where = "\n" + path.toStdString();
+        if (ok)
+            Shell().Messages().ShowMessage(std::string(kMapPdfWrittenMessage) + where, MessageIcon::Information);
+        else
+            Shell().Messages().ShowMessage(std::string(kMapPdfFailedMessage) + where, MessageIcon::Exclamation);
+    });
 }
 
 CTessimView::~CTessimView()

@@ -8,8 +8,12 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace qb {
+
+inline constexpr std::string_view kMapPdfWrittenMessage = "地図を次のファイルに書き出しました。";
+inline constexpr std::string_view kMapPdfFailedMessage = "地図の PDF ファイルを書き込めませんでした。";
 
 // The map view: the web map filling the window, with the document's area as
 // the red box and the range shown as the blue box, and the map view's record

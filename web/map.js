@@ -309,6 +309,12 @@
       drawPolylineBlue: drawer('blue'),
       clearBlueRect() {
         groups.blue.clearLayers();
+        // In the map view the blue box is what the chosen box became: a
+        // chosen box left standing beside it would show a part not shown.
+        if (state.mode === 0 && state.selection) {
+          state.selection.remove();
+          state.selection = null;
+        }
       },
       drawWebRect(south, west, north, east) {
         if (!finite(south, west, north, east)) return;

@@ -253,6 +253,10 @@ void CMapViewTest::TheMapCopiesPrintsAndKeepsItsLabelFont()
         QVERIFY(!wrongView.Acted());
         QVERIFY(done && printed.front().at(1).toBool());
         QVERIFY(printed.front().at(0).toString().startsWith(QString::fromStdString(m_pSession->ProgramFolder())));
+        // The user is told where the map went.
+        QVERIFY(QTest::qWaitFor([&] { return !m_pSession->Messages().Texts().empty(); }, kPageMs));
+        QCOMPARE(QString::fromStdString(m_pSession->Messages().Texts().back()),
+                 QString::fromStdString(std::string(kMapPdfWrittenMessage)) + '\n' + printed.front().at(0).toString());
     }
 
     // The label font command: a chosen size and colour are kept on OK, and

@@ -184,6 +184,16 @@ test('lines and the chosen box are drawn from the program calls; bad point lists
   assert.deepEqual(counts.cleared, { black: 300, red: 1, blue: 0, paths: 301 });
   assert.equal(counts.afterRect.paths, 302, 'only the latest chosen box is shown');
   assert.deepEqual(counts.rect, [35.0, 135.0, 35.25, 135.125]);
+  // The dialog keeps its chosen box when the blue box goes; the map view,
+  // whose blue box the chosen box becomes, does not.
+  const kept = await p.page.evaluate(() => {
+    clearBlueRect();
+    const inDialog = window.quarrenbyMap.selection !== null;
+    SetOpenMode(0);
+    clearBlueRect();
+    return [inDialog, window.quarrenbyMap.selection === null];
+  });
+  assert.deepEqual(kept, [true, true]);
   assert.deepEqual(p.errors, []);
   await p.page.close();
 });
