@@ -29,8 +29,9 @@ Sources: ETOPO5 (NOAA, public domain) from Debian ferret-datasets; GSHHG 2.3.7 (
 Smith, LGPL-3+) through GMT; GeoNames (CC BY 4.0) through libgeonames; iso-codes (LGPL-2.1+).
 
 Needs (only to rebuild the file; building Quarrenby does not), as root:
-  apt-get install ferret-datasets gmt gmt-gshhg-high python3-gdal iso-codes \\
+  apt-get install ferret-datasets gmt python3-gdal iso-codes \\
       libgeonames0 libgeonames-common locales
+  (GMT's own package carries GSHHG's intermediate resolution used here)
   and the ja_JP.UTF-8 locale (echo "ja_JP.UTF-8 UTF-8" >>/etc/locale.gen; locale-gen).
 Usage:
   /usr/bin/python3 data/globe/make_globe.py [data/globe/japan.GLL]
@@ -41,7 +42,6 @@ import json
 import locale
 import os
 import struct
-import subprocess
 import sys
 import tempfile
 
@@ -51,6 +51,9 @@ gdal.UseExceptions()
 ogr.UseExceptions()
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+# GMT is run as the offline map layer's generator runs it.
+sys.path.insert(0, os.path.join(HERE, "..", "webmap"))
+from make_basemap import run  # noqa: E402
 ETOPO5 = "/usr/share/ferret-vis/data/etopo5.cdf"
 
 WEST, EAST, SOUTH, NORTH = 100, 170, 5, 65
@@ -153,15 +156,6 @@ NAMED_PLACES = [
 ]
 
 NAME_BYTES = 32
-
-
-def run(command, stdin=None):
-    # In a scratch folder: GMT leaves its gmt.history where it runs.
-    with tempfile.TemporaryDirectory() as scratch:
-        done = subprocess.run(command, input=stdin, capture_output=True, text=True, cwd=scratch)
-    if done.returncode != 0:
-        sys.exit(f"{' '.join(command)} failed:\n{done.stderr}")
-    return done.stdout
 
 
 def cp932_name(text):
