@@ -8,9 +8,12 @@
 
 namespace qb {
 
-CGlobeObj::CGlobeObj(ISettingsStore& settings, IMessageSink& messages, IWebMapHost& host)
-    : m_settings(settings), m_messages(messages), m_host(host)
+CGlobeObj::CGlobeObj(ISettingsStore& settings, IMessageSink& messages, IWebMapHost& host,
+                     const std::string& globeDataFile)
+    : m_globe(settings), m_settings(settings), m_messages(messages), m_host(host)
 {
+    if (!globeDataFile.empty())
+        m_globe.LoadGlobeData(globeDataFile);
 }
 
 CGlobeObj::~CGlobeObj()

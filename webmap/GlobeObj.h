@@ -3,6 +3,7 @@
 #include "platform/SettingsStore.h"
 #include "platform/WebView.h"
 #include "terrain/GeoBox.h"
+#include "webmap/Globe.h"
 #include "webmap/MapRange.h"
 #include "webmap/ScriptText.h"
 #include "webmap/WebMapHost.h"
@@ -31,7 +32,9 @@ inline constexpr std::string_view kNameOutsideAreaMessage = "赤い範囲内の�
 // skipped. The settings, the messages and the host must outlive the object.
 class CGlobeObj {
 public:
-    CGlobeObj(ISettingsStore& settings, IMessageSink& messages, IWebMapHost& host);
+    // The globe's settings and fonts are read, and its data file when one is named.
+    CGlobeObj(ISettingsStore& settings, IMessageSink& messages, IWebMapHost& host,
+              const std::string& globeDataFile = {});
     ~CGlobeObj();
     CGlobeObj(const CGlobeObj&) = delete;
     CGlobeObj& operator=(const CGlobeObj&) = delete;
@@ -79,6 +82,7 @@ public:
     GeoBox m_selBox;
     std::int32_t m_bAreaChosen = 0;
     std::string m_strDatabaseFolder;  // the database folder the dialog's tiles are searched in
+    CGlobe m_globe;                   // the globe drawn where the web map cannot be shown
 
 private:
     // Runs a script, or adds it to the batch being gathered; a failed run
