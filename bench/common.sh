@@ -31,16 +31,33 @@ trap 'rm -rf "$WORK"' EXIT
 # the viewer a settings store of its own under $WORK/home with the database
 # folder confirmed, so that no folder dialog opens. Sets VIEWER and DB.
 prepare_sample_viewer() {
-    cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUARRENBY_QT=ON >/dev/null
-    build_release quarrenby quarrenby-cli
+    build_qt_release quarrenby quarrenby-cli
     VIEWER=$BUILD_DIR/shell/quarrenby
     DB=$WORK/db
-    "$CLI" convert "$ROOT/data/sample/FG-GML-6443-20-DEM5A.zip" --database "$DB" >/dev/null
+    convert_sample "$DB"
     "$CLI" area write "$DB" 十勝平野 "$DB/5m/6443-20-00.3dm" 10 10 0 9 >/dev/null
-    export HOME=$WORK/home XDG_CONFIG_HOME=$WORK/home/.config XDG_RUNTIME_DIR=$WORK/runtime
-    mkdir -p "$XDG_CONFIG_HOME/Quarrenby 5_0" "$XDG_RUNTIME_DIR"
-    chmod 700 "$XDG_RUNTIME_DIR"
+    use_private_home
+    mkdir -p "$XDG_CONFIG_HOME/Quarrenby 5_0"
     printf '[Param]\nDataBaseFolderFlg=1\n' >"$XDG_CONFIG_HOME/Quarrenby 5_0/Quarrenby.ini"
+}
+
+# Configures BUILD_DIR as a Release tree with Qt and builds the targets.
+build_qt_release() {
+    cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUARRENBY_QT=ON >/dev/null
+    build_release "$@"
+}
+
+# Converts the bundled cell 6443-20 (67 tiles of 5 m) into the database folder $1.
+convert_sample() {
+    "$CLI" convert "$ROOT/data/sample/FG-GML-6443-20-DEM5A.zip" --database "$1" >/dev/null
+}
+
+# A home, settings and runtime folder of the run's own under $WORK, so that
+# the user's settings and browser storage stay untouched.
+use_private_home() {
+    export HOME=$WORK/home XDG_CONFIG_HOME=$WORK/home/.config XDG_RUNTIME_DIR=$WORK/runtime
+    mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
+    chmod 700 "$XDG_RUNTIME_DIR"
 }
 
 median() {

@@ -103,6 +103,7 @@ private:
     // Commands.
     void OpenFile();
     void OpenFromMap();
+    void SearchFromFolder();
     void OpenRecentFile(int index);
     void OpenByPath(const std::string& path);
     void CloseActiveDocument();

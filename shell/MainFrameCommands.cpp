@@ -46,6 +46,7 @@ void CMainFrame::OnCommand(int id)
     switch (id) {
     case cmd::kFileOpen: OpenFile(); break;
     case cmd::kOpenFromMap: OpenFromMap(); break;
+    case cmd::kSearchFolder: SearchFromFolder(); break;
     case cmd::kFileClose: CloseActiveDocument(); break;
     case cmd::kSavePlaces: SavePlaces(); break;
     case cmd::kAppExit: close(); break;
@@ -92,6 +93,7 @@ bool CMainFrame::IsCommandEnabled(int id) const
     switch (id) {
     case cmd::kFileOpen:
     case cmd::kOpenFromMap:
+    case cmd::kSearchFolder:
     case cmd::kAppExit:
     case cmd::kFolderSettings:
     case cmd::kViewToolbar:

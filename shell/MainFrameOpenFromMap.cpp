@@ -1,8 +1,10 @@
-// The open-from-map command of the main window: its dialogs and the open.
+// The open-from-map and search-from-folder commands of the main window:
+// their dialogs and the open.
 #include "shell/MainFrame.h"
 
 #include "app/DocumentManager.h"
 #include "app/OpenFromMapCommand.h"
+#include "app/SearchFolderCommand.h"
 #include "app/TessimApp.h"
 #include "shell/ChildFrame.h"
 #include "shell/ShellApp.h"
@@ -56,6 +58,13 @@ void CMainFrame::OpenFromMap()
 {
     CMainFrameMapWindows windows(*this, m_shell, m_moveReopen);
     RunOpenFromMap(m_shell.App(), windows);
+    BuildMenuBar(m_nMenuId);
+}
+
+void CMainFrame::SearchFromFolder()
+{
+    CMainFrameMapWindows windows(*this, m_shell, m_moveReopen);
+    RunSearchFromFolder(m_shell.App(), m_shell.FolderChooser(), m_shell.Jobs(), windows);
     BuildMenuBar(m_nMenuId);
 }
 

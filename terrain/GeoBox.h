@@ -11,4 +11,13 @@ struct GeoBox {
     double east = 0.0;
 };
 
+// The smallest box holding both (east-positive longitudes).
+inline GeoBox Union(const GeoBox& a, const GeoBox& b)
+{
+    return GeoBox{.south = a.south < b.south ? a.south : b.south,
+                  .north = a.north > b.north ? a.north : b.north,
+                  .west = a.west < b.west ? a.west : b.west,
+                  .east = a.east > b.east ? a.east : b.east};
+}
+
 } // namespace qb

@@ -70,16 +70,11 @@ void CHeightGrid::StoreMapCentre(bool fromGrid)
         west = -m_env.viewBox->west;
         east = -m_env.viewBox->east;
     }
-    const double lat = (north + south) * 0.5;
-    const double lon = (west + east) * 0.5;
-    const int zoom = MapZoomForArea(std::fabs(east - west) * std::fabs(north - south));
-    if (m_env.settings) {
-        WriteSettingReal(*m_env.settings, "GlobeObj", "MapCenterLat", lat);
-        WriteSettingReal(*m_env.settings, "GlobeObj", "MapCenterLon", lon);
-        WriteSettingReal(*m_env.settings, "GlobeObj", "MapZoom", zoom);
-    }
+    const MapCentre centre = MapCentreOf(GeoBox{.south = south, .north = north, .west = west, .east = east});
+    if (m_env.settings)
+        WriteMapCentre(*m_env.settings, centre);
     if (m_env.map)
-        m_env.map->SetMapCenter(lat, lon, zoom);
+        m_env.map->SetMapCenter(centre.lat, centre.lon, centre.zoom);
 }
 
 float CHeightGrid::LatOfRow(int row) const

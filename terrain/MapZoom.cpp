@@ -1,5 +1,9 @@
 #include "terrain/MapZoom.h"
 
+#include "platform/SettingsStore.h"
+
+#include <cmath>
+
 namespace qb {
 
 int MapZoomForArea(double squareDegrees)
@@ -13,6 +17,20 @@ int MapZoomForArea(double squareDegrees)
         ++zoom;
     }
     return zoom;
+}
+
+MapCentre MapCentreOf(const GeoBox& box)
+{
+    return MapCentre{.lat = (box.north + box.south) * 0.5,
+                     .lon = (box.west + box.east) * 0.5,
+                     .zoom = MapZoomForArea(std::fabs(box.east - box.west) * std::fabs(box.north - box.south))};
+}
+
+void WriteMapCentre(ISettingsStore& settings, const MapCentre& centre)
+{
+    WriteSettingReal(settings, "GlobeObj", "MapCenterLat", centre.lat);
+    WriteSettingReal(settings, "GlobeObj", "MapCenterLon", centre.lon);
+    WriteSettingReal(settings, "GlobeObj", "MapZoom", centre.zoom);
 }
 
 } // namespace qb

@@ -56,6 +56,7 @@ XmlConversion ConvertXmlSource(CHeightGrid& grid, IByteSource& source, const std
         return result;
     }
     result.meshSize = grid.m_nMeshSize;
+    result.extent = GeoBox{.south = grid.m_fSouth, .north = grid.m_fNorth, .west = grid.m_fWest, .east = grid.m_fEast};
     for (const char* sub : {"10m", "5m", "1m"})
         EnsureSubfolder(databaseFolder + "/" + sub);
     result.target = databaseFolder + "/" + SubfolderFor(grid.m_nMeshSize) + "/" + grid.MakeTileName();
@@ -196,6 +197,7 @@ int ImportXmlFolder(const std::vector<std::string>& paths, XmlFolderJob& job, Xm
         }
         ++(result.outcome == TileWriteOutcome::Written ? summary.converted : summary.kept);
         lastMeshSize = result.meshSize;
+        summary.extent = summary.extent ? Union(*summary.extent, result.extent) : result.extent;
     }
     if (job.mapKind && (lastMeshSize == 10 || lastMeshSize == 5))
         *job.mapKind = lastMeshSize == 10 ? 1 : 2;

@@ -1,7 +1,9 @@
 #pragma once
+#include "terrain/GeoBox.h"
 #include "terrain/HeightGrid.h"
 #include "terrain/ZipArchive.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +20,7 @@ struct XmlConversion {
     int meshSize = 0;
     std::string target;
     std::string reason;  // why it failed
+    GeoBox extent;       // the tile's corners, east-positive, once read
 };
 
 // Reads one XML file quietly, names its tile and writes it into the "10m",
@@ -56,6 +59,8 @@ struct XmlFolderSummary {
     int kept = 0;       // an existing better tile stayed
     std::vector<XmlConversion> failures;
     bool cancelled = false;
+    // The box round every tile converted or kept; empty without one.
+    std::optional<GeoBox> extent;
 };
 
 // Converts every XML input below `paths` into the database folder; 1 when at

@@ -72,22 +72,31 @@
     pane.style.zIndex = 250;
     const renderer = L.canvas({ pane, padding: 0.2 });
     const group = L.layerGroup([], { pane });
-    let levels = [];
+    let levels = null;
     let borders = null;
-    // A damaged offline map leaves the sea alone rather than the page without a map.
-    try {
-      levels = basemap ? coastLevels(basemap, renderer) : [];
-      borders = basemap && basemap.prefectures ? L.geoJSON(basemap.prefectures, {
-        renderer, interactive: false,
-        style: { color: '#998', weight: 0.8, dashArray: '4 3', fill: false },
-      }) : null;
-    } catch (e) {
-      levels = [];
-      console.warn('offline map not usable: ' + e.message);
-    }
-    // Beyond the zooms the levels were made for, the nearest level is drawn.
-    const lowest = Math.min(...levels.map((l) => l.minZoom));
-    const highest = Math.max(...levels.map((l) => l.maxZoom));
+    let lowest = 0;
+    let highest = 0;
+    // Made when first shown: most pages never show the offline map, and its
+    // layers cost a noticeable part of the page's load.
+    const build = () => {
+      if (levels) return;
+      // A damaged offline map leaves the sea alone rather than the page without a map.
+      try {
+        levels = basemap ? coastLevels(basemap, renderer) : [];
+        borders = basemap && basemap.prefectures ? L.geoJSON(basemap.prefectures, {
+          renderer, interactive: false,
+          style: { color: '#998', weight: 0.8, dashArray: '4 3', fill: false },
+        }) : null;
+      } catch (e) {
+        levels = [];
+        borders = null;
+        console.warn('offline map not usable: ' + e.message);
+      }
+      // Beyond the zooms the levels were made for, the nearest level is drawn.
+      lowest = Math.min(...levels.map((l) => l.minZoom));
+      highest = Math.max(...levels.map((l) => l.maxZoom));
+      if (borders) group.addLayer(borders);
+    };
     const showLevel = () => {
       const zoom = Math.min(Math.max(map.getZoom(), lowest), highest);
       levels.forEach((level) => {
@@ -98,8 +107,8 @@
       });
       if (borders && borders.bringToFront) borders.bringToFront();
     };
-    if (borders) group.addLayer(borders);
     group.on('add', () => {
+      build();
       map.getContainer().classList.add('qb-offline');
       map.on('zoomend', showLevel);
       showLevel();

@@ -6,9 +6,14 @@
 #include "app/MapAreaAssembly.h"
 #include "app/DocumentManager.h"
 #include "app/OpenFromMapSource.h"
+#include "app/SearchFolderCommand.h"
 #include "app/TessimDoc.h"
+#include "platform/FolderChooser.h"
 #include "platform/MemorySettingsStore.h"
 #include "terrain/AreaAssembly.h"
+#include "terrain/ProgressJob.h"
+#include "terrain/XmlConversion.h"
+#include "tests/support/DemXml.h"
 #include "tests/app/DocumentTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -254,6 +259,93 @@ TEST_F(ChosenAreaTest, AnEmptyBoxIsToldOnceAndAFoundOneFillsTheRecords)
     EXPECT_TRUE(records.base.BaseFile().ends_with("/10m/5339-00.3dm"));
     EXPECT_EQ(records.base.Across(), 1);
     EXPECT_TRUE(messages.Messages().empty());
+}
+
+} // namespace
+} // namespace qb
+
+namespace qb {
+namespace {
+
+struct CScriptedChooser final : IFolderChooser {
+    std::optional<std::string> ChooseFolder(const std::string& start, std::string_view title) override
+    {
+        started = start;
+        shownTitle = title;
+        return chosen;
+    }
+    std::optional<std::string> chosen;
+    std::string started;
+    std::string shownTitle;
+};
+
+// "フォルダーから探す" over a folder of downloads: two good 5 m files in a
+// subfolder and one without its grid size.
+class SearchFolderTest : public OpenFromMapCommandTest {
+protected:
+    SearchFolderTest()
+    {
+        app.m_strDataFolder = dir.File("downloads");
+        test::DemXml xml;
+        xml.tuples = test::Tuples(25, 10.0, 1.0);
+        fs::create_directories(dir.File("downloads/a"));
+        test::WriteFileBytes(dir.File("downloads/a/FG-GML-5238-74-00-DEM5A.xml"), xml.Text());
+        xml.lowerCorner = "35.258333333 138.5";
+        xml.upperCorner = "35.266666667 138.5125";
+        test::WriteFileBytes(dir.File("downloads/a/FG-GML-5238-74-10-DEM5A.xml"), xml.Text());
+        xml.withHigh = false;
+        test::WriteFileBytes(dir.File("downloads/broken.xml"), xml.Text());
+        chooser.chosen = dir.File("downloads");
+        windows.mapKind.reset();
+    }
+
+    CScriptedChooser chooser;
+};
+
+TEST_F(SearchFolderTest, TheFolderIsConvertedThenTheAreaIsChosenOnTheMapOfItsKind)
+{
+    app.m_nMapKind = 1;
+    RunSearchFromFolder(app, chooser, jobs, windows);
+    EXPECT_EQ(chooser.started, dir.File("downloads"));
+    EXPECT_EQ(chooser.shownTitle, kFolderChooserTitle);
+    EXPECT_EQ(jobs.kinds, std::vector<int>{kJobImportXmlFolder});
+    EXPECT_TRUE(fs::exists(dir.File("db/5m/5238-74-00.3dm")));
+    EXPECT_TRUE(fs::exists(dir.File("db/5m/5238-74-10.3dm")));
+    // The map-kind dialog opens on the kind converted last.
+    EXPECT_EQ(windows.presetKind, 2);
+    EXPECT_EQ(windows.steps, (Steps{"close map view", "map kind"}));
+    EXPECT_EQ(app.m_nOpenMode, 3);
+    ASSERT_EQ(messages.Texts().size(), 1u);
+    EXPECT_TRUE(messages.Texts()[0].starts_with("1 個のファイルは変換できませんでした。\nbroken.xml: "));
+    EXPECT_EQ(messages.Messages()[0].icon, MessageIcon::Information);
+    // The map opens over the two tiles converted.
+    EXPECT_NEAR(GetSettingReal(settings, "GlobeObj", "MapCenterLat", "0"), 35.258333, 1e-5);
+    EXPECT_NEAR(GetSettingReal(settings, "GlobeObj", "MapCenterLon", "0"), 138.50625, 1e-5);
+    EXPECT_EQ(GetSettingReal(settings, "GlobeObj", "MapZoom", "0"), 15.0);
+}
+
+TEST_F(SearchFolderTest, ACancelledChoiceOrConversionOpensNothing)
+{
+    chooser.chosen.reset();
+    RunSearchFromFolder(app, chooser, jobs, windows);
+    EXPECT_TRUE(jobs.kinds.empty());
+    EXPECT_TRUE(windows.steps.empty());
+
+    chooser.chosen = dir.File("downloads");
+    jobs.cancelKind = kJobImportXmlFolder;
+    jobs.cancelAfter = 1;
+    RunSearchFromFolder(app, chooser, jobs, windows);
+    EXPECT_TRUE(windows.steps.empty());
+    EXPECT_TRUE(messages.Messages().empty());
+
+    // A folder without elevation data says so, and the map still opens.
+    fs::create_directories(dir.File("empty"));
+    chooser.chosen = dir.File("empty");
+    jobs.cancelKind = -1;
+    RunSearchFromFolder(app, chooser, jobs, windows);
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{std::string(kNoXmlFilesMessage)});
+    EXPECT_EQ(windows.steps, (Steps{"close map view", "map kind"}));
+    EXPECT_EQ(app.m_strDataFolder, dir.File("empty"));
 }
 
 } // namespace

@@ -14,7 +14,7 @@ prefix=$work/prefix
 fail() { echo "install_test: $*" >&2; exit 1; }
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
-for f in bin/quarrenby bin/quarrenby-cli lib/quarrenby/place/tessim2.pln \
+for f in bin/quarrenby bin/quarrenby-cli lib/quarrenby/place/tessim2.pln lib/quarrenby/japan.GLL \
          lib/quarrenby/map.html lib/quarrenby/map.js lib/quarrenby/map.css \
          lib/quarrenby/leaflet/leaflet.js lib/quarrenby/leaflet/images/layers.png \
          share/applications/quarrenby.desktop share/mime/packages/quarrenby.xml \
@@ -50,7 +50,8 @@ grep -q 'first paint' <<<"$output" || fail "the viewer painted nothing: $output"
 (cd "$work" && cpack --config "$build/CPackConfig.cmake" -B "$work/package" >/dev/null)
 deb=$(ls "$work"/package/*.deb)
 contents=$(dpkg-deb -c "$deb")
-for f in ./usr/bin/quarrenby ./usr/lib/quarrenby/quarrenby ./usr/share/applications/quarrenby.desktop \
+for f in ./usr/bin/quarrenby ./usr/lib/quarrenby/quarrenby ./usr/lib/quarrenby/japan.GLL \
+         ./usr/share/applications/quarrenby.desktop \
          ./usr/share/mime/packages/quarrenby.xml; do
     grep -q " $f" <<<"$contents" || fail "the package lacks $f"
 done
