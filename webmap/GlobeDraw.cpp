@@ -32,20 +32,20 @@ struct RimPoint {
     int quadrant = 0;
 };
 
-RimPoint ToRim(const GlobeView& view, const GlobePoint& p)
+RimPoint ToRim(const CGlobeProjector& projector, double radius, const GlobePoint& p)
 {
-    GlobeOffset offset = ProjectGlobe(view, p.lat, p.lon);
+    GlobeOffset offset = projector.Offset(p.lat, p.lon);
     RimPoint out;
     out.front = offset.front;
     out.quadrant = (offset.x < 0.0 ? 1 : 0) + (offset.y < 0.0 ? 2 : 0);
     if (!offset.front) {
         const double length = std::hypot(offset.x, offset.y);
         if (length > 0.0) {
-            offset.x *= view.Radius() / length;
-            offset.y *= view.Radius() / length;
+            offset.x *= radius / length;
+            offset.y *= radius / length;
         }
     }
-    out.point = ScreenOfOffset(view, offset.x, offset.y);
+    out.point = projector.Window(offset.x, offset.y);
     return out;
 }
 
@@ -58,8 +58,9 @@ std::optional<std::vector<DrawPoint>> VisiblePoints(const GlobeView& view, const
     points.reserve(record.points.size());
     bool anyFront = false;
     unsigned farQuadrants = 0;
+    const CGlobeProjector projector(view);
     for (const GlobePoint& p : record.points) {
-        const RimPoint rim = ToRim(view, p);
+        const RimPoint rim = ToRim(projector, view.Radius(), p);
         anyFront = anyFront || rim.front;
         if (!rim.front)
             farQuadrants |= 1u << rim.quadrant;
@@ -225,6 +226,23 @@ void DrawSea(IDrawContext& dc, const GlobeView& view, const GlobeOptions& o, boo
     dc.Polygon(disc);
 }
 
+// Whether a segment lies wholly beyond one edge of the window, so that
+// drawing it would show nothing.
+bool BeyondOneEdge(DrawPoint a, DrawPoint b, const GlobeView& view)
+{
+    return (a.x < 0 && b.x < 0) || (a.y < 0 && b.y < 0) || (a.x > view.width && b.x > view.width) ||
+           (a.y > view.height && b.y > view.height);
+}
+
+// A piece of a line, drawn when both its ends are on the front side.
+void LinePiece(IDrawContext& dc, const GlobeView& view, const ScreenPoint& a, const ScreenPoint& b)
+{
+    if (a.front && b.front && !BeyondOneEdge(a.point, b.point, view)) {
+        dc.MoveTo(a.point.x, a.point.y);
+        dc.LineTo(b.point.x, b.point.y);
+    }
+}
+
 // A line of the globe between two east-positive points, in pieces, each
 // drawn only when both its ends are on the front side.
 void GeoLine(IDrawContext& dc, const GlobeView& view, double lat1, double lon1, double lat2, double lon2, int pieces)
@@ -233,10 +251,7 @@ void GeoLine(IDrawContext& dc, const GlobeView& view, double lat1, double lon1, 
     for (int i = 1; i <= pieces; ++i) {
         const double t = static_cast<double>(i) / pieces;
         const ScreenPoint to = GlobeToScreen(view, lat1 + (lat2 - lat1) * t, -(lon1 + (lon2 - lon1) * t));
-        if (from.front && to.front) {
-            dc.MoveTo(from.point.x, from.point.y);
-            dc.LineTo(to.point.x, to.point.y);
-        }
+        LinePiece(dc, view, from, to);
         from = to;
     }
 }
@@ -249,19 +264,43 @@ void GeoBoxOutline(IDrawContext& dc, const GlobeView& view, const GeoBox& b, int
     GeoLine(dc, view, b.south, b.west, b.north, b.west, pieces);
 }
 
+// The running values of a grid direction, kept in single precision as the
+// web map's grid keeps them.
+std::vector<double> GridValues(double first, double last, double step)
+{
+    std::vector<double> values;
+    const auto fstep = static_cast<float>(step);
+    for (auto v = static_cast<float>(first); v <= last + step / 2; v += fstep)
+        values.push_back(v);
+    return values;
+}
+
+// The meridians and parallels of the cells, each crossing projected once and
+// the lines drawn between neighbouring crossings.
 void DrawMeshGrid(IDrawContext& dc, const GlobeView& view, const GlobeScene& scene)
 {
     const GeoBox bounds = GlobeGridBounds(scene.dataKind);
     const MeshSteps steps = MeshStepsOfSourceKind(scene.dataKind);
-    const auto lonStep = static_cast<float>(steps.lon);
-    const auto latStep = static_cast<float>(steps.lat);
-    const int latPieces = static_cast<int>(std::ceil((bounds.north - bounds.south) / steps.lat));
-    const int lonPieces = static_cast<int>(std::ceil((bounds.east - bounds.west) / steps.lon));
+    const std::vector<double> lons = GridValues(bounds.west, bounds.east, steps.lon);
+    const std::vector<double> lats = GridValues(bounds.south, bounds.north, steps.lat);
+    std::vector<ScreenPoint> crossings;
+    crossings.reserve(lons.size() * lats.size());
+    const CGlobeProjector projector(view);
+    for (const double lat : lats)
+        for (const double lon : lons) {
+            const GlobeOffset offset = projector.Offset(lat, -lon);
+            crossings.push_back({projector.Window(offset.x, offset.y), offset.front});
+        }
+    const auto at = [&](std::size_t row, std::size_t col) -> const ScreenPoint& {
+        return crossings[row * lons.size() + col];
+    };
     dc.SelectPen(scene.options->colLLLine);
-    for (float lon = static_cast<float>(bounds.west); lon <= bounds.east + steps.lon / 2; lon += lonStep)
-        GeoLine(dc, view, bounds.south, lon, bounds.north, lon, latPieces);
-    for (float lat = static_cast<float>(bounds.south); lat <= bounds.north + steps.lat / 2; lat += latStep)
-        GeoLine(dc, view, lat, bounds.west, lat, bounds.east, lonPieces);
+    for (std::size_t col = 0; col < lons.size(); ++col)
+        for (std::size_t row = 0; row + 1 < lats.size(); ++row)
+            LinePiece(dc, view, at(row, col), at(row + 1, col));
+    for (std::size_t row = 0; row < lats.size(); ++row)
+        for (std::size_t col = 0; col + 1 < lons.size(); ++col)
+            LinePiece(dc, view, at(row, col), at(row, col + 1));
 }
 
 bool Contains(const GeoBox& outer, const GeoBox& inner)

@@ -2,31 +2,47 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace qb {
 
 double GlobeView::Radius() const { return std::min(width / 2, height / 2) * factor; }
 
+// The tilt by "Bent" is a rotation of (l, h) in their plane: with
+// M = atan2(h, l) and m = M - B, sqrt(l^2 + h^2) sin m = h cos B - l sin B and
+// sqrt(l^2 + h^2) cos m = l cos B + h sin B, whose sign is that of cos m.
+CGlobeProjector::CGlobeProjector(const GlobeView& view)
+    : m_radius(view.Radius())
+    , m_angle(view.angle * kGlobeRadiansPerDegree)
+    , m_sinBent(std::sin(view.bent * kGlobeRadiansPerDegree))
+    , m_cosBent(std::cos(view.bent * kGlobeRadiansPerDegree))
+    , m_centre(view.Centre())
+{
+}
+
+GlobeOffset CGlobeProjector::Offset(double lat, double negatedLon) const
+{
+    const double phi = lat * kGlobeRadiansPerDegree;
+    const double turned = negatedLon * kGlobeRadiansPerDegree + m_angle;
+    const double rCosPhi = m_radius * std::cos(phi);
+    const double x = rCosPhi * std::sin(turned);
+    const double l = rCosPhi * std::cos(turned);
+    const double h = m_radius * std::sin(phi);
+    return {x, h * m_cosBent - l * m_sinBent, l * m_cosBent + h * m_sinBent >= 0.0};
+}
+
+DrawPoint CGlobeProjector::Window(double x, double y) const
+{
+    return {static_cast<int>(std::trunc(x + 0.5)) + m_centre.x, static_cast<int>(std::trunc(y + 0.5)) + m_centre.y};
+}
+
 GlobeOffset ProjectGlobe(const GlobeView& view, double lat, double negatedLon)
 {
-    const double r = view.Radius();
-    const double phi = lat * kGlobeRadiansPerDegree;
-    const double turned = negatedLon * kGlobeRadiansPerDegree + view.angle * kGlobeRadiansPerDegree;
-    const double x = r * std::cos(phi) * std::sin(turned);
-    const double l = r * std::cos(phi) * std::cos(turned);
-    const double h = r * std::sin(phi);
-    double m = l != 0.0 ? std::atan(h / l) : (h < 0.0 ? -std::numbers::pi / 2 : std::numbers::pi / 2);
-    if (l < 0.0)
-        m += h > 0.0 ? std::numbers::pi : -std::numbers::pi;
-    m -= view.bent * kGlobeRadiansPerDegree;
-    return {x, std::sqrt(l * l + h * h) * std::sin(m), std::cos(m) >= 0.0};
+    return CGlobeProjector(view).Offset(lat, negatedLon);
 }
 
 DrawPoint ScreenOfOffset(const GlobeView& view, double x, double y)
 {
-    const DrawPoint c = view.Centre();
-    return {static_cast<int>(std::trunc(x + 0.5)) + c.x, static_cast<int>(std::trunc(y + 0.5)) + c.y};
+    return CGlobeProjector(view).Window(x, y);
 }
 
 ScreenPoint GlobeToScreen(const GlobeView& view, double lat, double negatedLon)

@@ -32,6 +32,21 @@ struct GlobeOffset {
 };
 GlobeOffset ProjectGlobe(const GlobeView& view, double lat, double negatedLon);
 
+// The projection of one view with its constants worked out once, for drawing many points.
+class CGlobeProjector {
+public:
+    explicit CGlobeProjector(const GlobeView& view);
+    GlobeOffset Offset(double lat, double negatedLon) const;
+    DrawPoint Window(double x, double y) const;
+
+private:
+    double m_radius;
+    double m_angle;  // radians
+    double m_sinBent;
+    double m_cosBent;
+    DrawPoint m_centre;
+};
+
 // The window point of a latitude and negated longitude, and whether it lies on the front side.
 struct ScreenPoint {
     DrawPoint point;
