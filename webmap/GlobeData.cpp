@@ -3,6 +3,7 @@
 #include "platform/Cp932.h"
 #include "platform/FileRead.h"
 
+#include <cmath>
 #include <cstring>
 #include <utility>
 
@@ -39,6 +40,8 @@ std::string FieldText(std::string_view field)
     return std::string(TruncateCp932(field, field.size() - 1));
 }
 
+bool IsFinite(const GlobePoint& p) { return std::isfinite(p.lon) && std::isfinite(p.lat); }
+
 // Reads the record at `at`, advancing it; the reason when it does not fit.
 std::string ReadRecord(std::string_view bytes, std::size_t& at, GllRecord& record)
 {
@@ -60,8 +63,10 @@ std::string ReadRecord(std::string_view bytes, std::size_t& at, GllRecord& recor
     for (GlobePoint& point : record.points) {
         point = {FloatAt(bytes, at), FloatAt(bytes, at + 4)};
         at += 8;
+        if (!IsFinite(point))
+            return "a point is no number";
     }
-    return {};
+    return IsFinite(record.anchor) ? std::string() : "a name's anchor is no number";
 }
 
 void PutInt32(std::string& out, std::int32_t value)
@@ -78,9 +83,10 @@ void PutFloat(std::string& out, float value)
     PutInt32(out, static_cast<std::int32_t>(raw));
 }
 
+// The text as it is when it fits with its terminator, else cut on a character boundary.
 void PutField(std::string& out, std::string_view text, std::size_t size)
 {
-    std::string field(TruncateCp932(text, size - 1));
+    std::string field(text.size() < size ? text : TruncateCp932(text, size - 1));
     field.resize(size, '\0');
     out += field;
 }

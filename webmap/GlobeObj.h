@@ -1,9 +1,9 @@
 #pragma once
+#include "platform/DrawContext.h"
 #include "platform/MessageSink.h"
 #include "platform/SettingsStore.h"
 #include "platform/WebView.h"
 #include "terrain/GeoBox.h"
-#include "platform/DrawContext.h"
 #include "webmap/Globe.h"
 #include "webmap/GlobeMouse.h"
 #include "webmap/MapRange.h"

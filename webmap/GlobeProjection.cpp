@@ -30,9 +30,22 @@ GlobeOffset CGlobeProjector::Offset(double lat, double negatedLon) const
     return {x, h * m_cosBent - l * m_sinBent, l * m_cosBent + h * m_sinBent >= 0.0};
 }
 
+namespace {
+
+// Far beyond any window, yet inside an int with the centre added; a value
+// that is no number (from a radius factor beyond any use) counts as the centre.
+constexpr double kFarestOffset = 1.0e9;
+
+int RoundedOffset(double v)
+{
+    return std::isnan(v) ? 0 : static_cast<int>(std::trunc(std::clamp(v, -kFarestOffset, kFarestOffset) + 0.5));
+}
+
+} // namespace
+
 DrawPoint CGlobeProjector::Window(double x, double y) const
 {
-    return {static_cast<int>(std::trunc(x + 0.5)) + m_centre.x, static_cast<int>(std::trunc(y + 0.5)) + m_centre.y};
+    return {RoundedOffset(x) + m_centre.x, RoundedOffset(y) + m_centre.y};
 }
 
 GlobeOffset ProjectGlobe(const GlobeView& view, double lat, double negatedLon)

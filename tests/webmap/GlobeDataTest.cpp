@@ -71,6 +71,9 @@ TEST(GlobeData, HostileFilesKeepNoRecords)
     with("data size past the file", second + 16, 24);
     with("data size huge", kGllHeaderBytes + 16, 0x7FFFFFF8);
     cases.push_back({"last record cut", good.substr(0, good.size() - 1)});
+    with("a point's latitude no number", kGllHeaderBytes + kGllRecordHeaderBytes + 4, 0x7FC00000);
+    with("a point's longitude infinite", second + kGllRecordHeaderBytes, 0x7F800000);
+    with("an anchor no number", second + 24, 0x7FC00000);
     cases.push_back({"record header cut", good.substr(0, second + 30)});
     for (const Case& c : cases) {
         const GlobeDataResult read = ParseGlobeData(c.bytes);

@@ -57,6 +57,14 @@ TEST(GlobeProjection, WindowPointsInsideTheDiscHitTheGlobeAndOutsideDoNot)
     EXPECT_FALSE(ScreenToGlobe(GlobeView{}, {0, 0}));              // no window, no disc
 }
 
+TEST(GlobeProjection, AFactorBeyondAnyUseStillGivesWindowPointsInRange)
+{
+    const GlobeView huge{.width = 800, .height = 600, .factor = 1e300};
+    const ScreenPoint p = GlobeToScreen(huge, 10.0, -100.0);
+    EXPECT_LE(std::abs(p.point.x - 400), 1000000000);
+    EXPECT_LE(std::abs(p.point.y - 300), 1000000000);
+}
+
 TEST(GlobeProjection, AWindowPointTurnedBackIntoTheGlobeProjectsOntoItself)
 {
     for (const GlobeView& view : {kJapan, GlobeView{.width = 1600, .height = 1200, .factor = 50.0},
