@@ -1,16 +1,14 @@
 // Drawing the 2-D view of the sample area (cell 6443-20, 5 m, 2250 x 1500
 // points) at 1600 x 1200 into an image, as contour lines and as colour bands
 // with place names, and placing 1,000 candidate labels.
+#include "bench/GuiApp.h"
 #include "bench/SampleArea.h"
-#include "places/LabelSettings.h"
 #include "places/NameText.h"
-#include "platform/MemorySettingsStore.h"
 #include "platform/qt/QPainterDrawContext.h"
 #include "tests/support/RecordingDrawContext.h"
 #include "views/LabelPlacement.h"
 #include "views/Viewer2D.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -26,21 +24,6 @@ namespace {
 
 constexpr DrawRect kClient{0, 0, 1600, 1200};
 constexpr int kCandidates = 1000;
-
-// Fonts need a GUI application; the benchmarks draw offscreen.
-void EnsureGui()
-{
-    static int argc = 1;
-    static char name[] = "qb_bench";
-    static char* argv[] = {name, nullptr};
-    if (QGuiApplication::instance())
-        return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication app(argc, argv);
-    CMemorySettingsStore defaults;
-    LoadLabelSettings(defaults);
-}
 
 // `count` names of every kind with Japanese texts, at random points of a
 // columns x rows grid; the same for the same seed.

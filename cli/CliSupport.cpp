@@ -31,7 +31,7 @@ constexpr std::string_view kValueOptions[] = {"--database", "--kind", "--west", 
                                              "--mesh-setting", "--out", "--size", "--method", "--range",
                                              "--resolution", "--azimuth", "--elevation", "--distance",
                                              "--light-azimuth", "--light-elevation", "--exaggeration",
-                                             "--colour-scheme"};
+                                             "--colour-scheme", "--angle", "--bent", "--zoom-index", "--data"};
 
 bool TakesValue(std::string_view name)
 {

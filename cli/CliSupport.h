@@ -76,10 +76,14 @@ int RunOpen(const Arguments& args);
 int RunRender(const Arguments& args);
 int RunMesh(const Arguments& args);
 int RunView3d(const Arguments& args);
+int RunGlobe(const Arguments& args);
 
 // The folder of the system place file delivered with the program: beside the
 // executable, or the source tree's data/place.
 std::string DeliveredPlaceFolder();
+// The globe data file delivered with the program: "japan.GLL" beside the
+// executable, or the source tree's data/globe/japan.GLL.
+std::string DeliveredGlobeFile();
 
 // The database folder the desktop program is configured with; empty when unknown.
 std::string ConfiguredDatabaseFolder();

@@ -42,4 +42,14 @@ std::string DeliveredPlaceFolder()
     return std::string(QB_SOURCE_DIR) + "/data/place";
 }
 
+std::string DeliveredGlobeFile()
+{
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::path executable = fs::read_symlink("/proc/self/exe", ec);
+    if (!ec && fs::exists(executable.parent_path() / "japan.GLL", ec))
+        return (executable.parent_path() / "japan.GLL").string();
+    return std::string(QB_SOURCE_DIR) + "/data/globe/japan.GLL";
+}
+
 } // namespace qb::cli

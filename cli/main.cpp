@@ -44,6 +44,12 @@ constexpr const char* kHelp =
     "       [--range C0,R0,C1,R1] [--names] [--mesh-setting M] [--database DIR]\n"
     "                              draw what the 2-D view shows (default 1600x1200);\n"
     "                              M: the tiles an area file names, as for open (0 disc)\n"
+    "  globe OUT.png|OUT.svg [--size WxH] [--angle A] [--bent B] [--zoom-index I]\n"
+    "       [--kind K] [--database DIR --mesh-setting M] [--data FILE]\n"
+    "                              draw the globe of the open-from-map dialog, facing Japan\n"
+    "                              (default 1600x1200, the stored globe settings' defaults, the\n"
+    "                              japan.GLL delivered beside the program); K: the source kind\n"
+    "                              whose mesh cells are drawn; M: outline the stored tiles\n"
     "  view3d FILE OUT.png [--size WxH] [SCENE] [--azimuth A] [--elevation E]\n"
     "       [--distance D] [--light-azimuth A] [--light-elevation E] [--names]\n"
     "       [--mesh-setting M] [--database DIR]\n"
@@ -81,6 +87,7 @@ constexpr Command kCommands[] = {
     {"area", qb::cli::RunArea},
     {"open", qb::cli::RunOpen},
     {"render", qb::cli::RunRender},
+    {"globe", qb::cli::RunGlobe},
     {"mesh", qb::cli::RunMesh},
     {"view3d", qb::cli::RunView3d},
 };

@@ -59,6 +59,14 @@ void ReadFontSetting(ISettingsStore& store, std::string_view section, LabelFont&
 {
     LabelFont defaults;
     defaults.height = DefaultFontHeight(level);
+    defaults.colour = DefaultFontColour(colourKind);
+    defaults.faceName = kDefaultFaceName;
+    ReadFontSetting(store, section, font, defaults);
+}
+
+void ReadFontSetting(ISettingsStore& store, std::string_view section, LabelFont& font,
+                     const LabelFont& defaults)
+{
     for (const IntField& field : kIntFields)
         font.*field.member = store.GetSettingInt(section, field.key, defaults.*field.member);
     // The record keeps these in single bytes.
@@ -66,9 +74,9 @@ void ReadFontSetting(ISettingsStore& store, std::string_view section, LabelFont&
         font.*field.member = static_cast<std::uint8_t>(
             store.GetSettingInt(section, field.key, defaults.*field.member));
     font.faceName = TruncateUtf8ToCp932Bytes(
-        store.GetSettingString(section, kFaceNameKey, kDefaultFaceName), kFaceNameBytes);
-    font.colour = static_cast<std::uint32_t>(store.GetSettingInt(
-        section, kColourKey, static_cast<std::int32_t>(DefaultFontColour(colourKind))));
+        store.GetSettingString(section, kFaceNameKey, defaults.faceName), kFaceNameBytes);
+    font.colour = static_cast<std::uint32_t>(
+        store.GetSettingInt(section, kColourKey, static_cast<std::int32_t>(defaults.colour)));
 }
 
 void WriteFontSetting(ISettingsStore& store, std::string_view section, const LabelFont& font)

@@ -41,6 +41,9 @@ std::uint32_t DefaultFontColour(int colourKind);
 // the level and the colour kind.
 void ReadFontSetting(ISettingsStore& store, std::string_view section, LabelFont& font,
                      int level, int colourKind);
+// Reads one label font from its section; missing keys take those of defaults.
+void ReadFontSetting(ISettingsStore& store, std::string_view section, LabelFont& font,
+                     const LabelFont& defaults);
 // Writes every field of the font to its section.
 void WriteFontSetting(ISettingsStore& store, std::string_view section, const LabelFont& font);
 

@@ -21,7 +21,7 @@ work=$folder/fuzz
 
 # NAME:MAX_LEN. Longer inputs would only slow a target down: the seeds are
 # shorter, and every part a reader looks at fits.
-targets=(tile:4096 textmesh:8192 xml:8192 zip:8192 places:2048 area:1024 webmessage:512)
+targets=(tile:4096 textmesh:8192 xml:8192 zip:8192 places:2048 area:1024 webmessage:512 globe:4096)
 
 mkdir -p "$work"
 if ! CMAKE_BUILD_PARALLEL_LEVEL=2 BUILD_TARGET=qb_fuzz_targets scripts/build.sh "$folder" \

@@ -8,9 +8,12 @@
 
 namespace qb {
 
-CGlobeObj::CGlobeObj(ISettingsStore& settings, IMessageSink& messages, IWebMapHost& host)
-    : m_settings(settings), m_messages(messages), m_host(host)
+CGlobeObj::CGlobeObj(ISettingsStore& settings, IMessageSink& messages, IWebMapHost& host,
+                     const std::string& globeDataFile)
+    : m_globe(settings), m_settings(settings), m_messages(messages), m_host(host)
 {
+    if (!globeDataFile.empty())
+        m_globe.LoadGlobeData(globeDataFile);
 }
 
 CGlobeObj::~CGlobeObj()
@@ -121,10 +124,9 @@ void CGlobeObj::DrawMeshGrid()
 
 void CGlobeObj::OutlineStoredTiles()
 {
-    const std::string folder = TileFolderOfMeshSetting(m_nMeshSetting);
-    if (!m_pView || folder.empty())
+    if (!m_pView)
         return;
-    for (const GeoBox& cell : CellsOfTileNames(ListTileNames(m_strDatabaseFolder + "/" + folder))) {
+    for (const GeoBox& cell : StoredTileCells(m_strDatabaseFolder, m_nMeshSetting)) {
         DrawMapLine(cell.north, cell.west, cell.north, cell.east, kMapRed);
         DrawMapLine(cell.north, cell.east, cell.south, cell.east, kMapRed);
         DrawMapLine(cell.south, cell.east, cell.south, cell.west, kMapRed);

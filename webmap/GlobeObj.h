@@ -1,8 +1,11 @@
 #pragma once
+#include "platform/DrawContext.h"
 #include "platform/MessageSink.h"
 #include "platform/SettingsStore.h"
 #include "platform/WebView.h"
 #include "terrain/GeoBox.h"
+#include "webmap/Globe.h"
+#include "webmap/GlobeMouse.h"
 #include "webmap/MapRange.h"
 #include "webmap/ScriptText.h"
 #include "webmap/WebMapHost.h"
@@ -31,7 +34,9 @@ inline constexpr std::string_view kNameOutsideAreaMessage = "赤い範囲内の�
 // skipped. The settings, the messages and the host must outlive the object.
 class CGlobeObj {
 public:
-    CGlobeObj(ISettingsStore& settings, IMessageSink& messages, IWebMapHost& host);
+    // The globe's settings and fonts are read, and its data file when one is named.
+    CGlobeObj(ISettingsStore& settings, IMessageSink& messages, IWebMapHost& host,
+              const std::string& globeDataFile = {});
     ~CGlobeObj();
     CGlobeObj(const CGlobeObj&) = delete;
     CGlobeObj& operator=(const CGlobeObj&) = delete;
@@ -70,6 +75,18 @@ public:
     // The place-name input at the grid point nearest a point in the red box.
     void StartNameInputAt(double lat, double lon);
 
+    // The globe into a window of width x height: its view clamped to face
+    // Japan first; with the mesh cells of the source kind, the stored tiles
+    // in the dialog and the chosen box (or the box being dragged).
+    void DrawGlobe(IDrawContext& dc, int width, int height, bool printer = false);
+    // The mouse on the globe in the window last drawn ("MouseMode" 0 turns
+    // it, 1 drags a snapped box that becomes the chosen box and the host's
+    // area on release). True when the globe is to be drawn again; Move also
+    // gives the status text of the point under the mouse (empty off the globe).
+    bool OnGlobeMouseDown(DrawPoint point);
+    bool OnGlobeMouseMove(DrawPoint point, std::string& statusText);
+    bool OnGlobeMouseUp(DrawPoint point);
+
     // Where the debug trace lines go (none by default).
     void SetTrace(std::function<void(std::string_view)> trace) { m_trace = std::move(trace); }
 
@@ -79,6 +96,7 @@ public:
     GeoBox m_selBox;
     std::int32_t m_bAreaChosen = 0;
     std::string m_strDatabaseFolder;  // the database folder the dialog's tiles are searched in
+    CGlobe m_globe;                   // the globe drawn where the web map cannot be shown
 
 private:
     // Runs a script, or adds it to the batch being gathered; a failed run
@@ -100,6 +118,9 @@ private:
         std::vector<std::string> failMessages;
     };
     Batch* m_pBatch = nullptr;
+    CGlobeMouse m_globeMouse;
+    int m_globeWidth = 0;
+    int m_globeHeight = 0;
 };
 
 } // namespace qb

@@ -57,4 +57,12 @@ std::vector<GeoBox> CellsOfTileNames(const std::vector<std::string>& names)
     return cells;
 }
 
+std::vector<GeoBox> StoredTileCells(const std::string& databaseFolder, int meshSetting)
+{
+    const std::string folder = TileFolderOfMeshSetting(meshSetting);
+    if (folder.empty())
+        return {};
+    return CellsOfTileNames(ListTileNames(databaseFolder + "/" + folder));
+}
+
 } // namespace qb

@@ -19,4 +19,8 @@ std::vector<std::string> ListTileNames(const std::string& folder);
 // names that spell no cell are passed over.
 std::vector<GeoBox> CellsOfTileNames(const std::vector<std::string>& names);
 
+// The secondary cells holding the stored tiles of a mesh setting in the
+// database folder; none for a setting without a tile folder.
+std::vector<GeoBox> StoredTileCells(const std::string& databaseFolder, int meshSetting);
+
 } // namespace qb

@@ -399,6 +399,12 @@ class Places(unittest.TestCase):
 
 def png_pixels(path):
     """(width, height, set of (r, g, b)) of an 8-bit RGB or RGBA PNG, rows unfiltered."""
+    width, height, rows = png_rows(path)
+    return width, height, set(colour for row in rows for colour in row)
+
+
+def png_rows(path):
+    """(width, height, rows of (r, g, b)) of an 8-bit RGB or RGBA PNG, rows unfiltered."""
     with open(path, "rb") as f:
         data = f.read()
     assert data[:8] == b"\x89PNG\r\n\x1a\n"
@@ -414,7 +420,7 @@ def png_pixels(path):
     width, height, depth, colour_type = header
     assert depth == 8 and colour_type in (2, 6)
     step = 3 if colour_type == 2 else 4
-    raw, stride, previous, colours = zlib.decompress(idat), width * step, bytearray(width * step), set()
+    raw, stride, previous, rows = zlib.decompress(idat), width * step, bytearray(width * step), []
     for y in range(height):
         kind, row = raw[y * (stride + 1)], bytearray(raw[y * (stride + 1) + 1:(y + 1) * (stride + 1)])
         for i in range(stride):
@@ -430,9 +436,9 @@ def png_pixels(path):
                 p = a + b - c
                 pa, pb, pc = abs(p - a), abs(p - b), abs(p - c)
                 row[i] = (row[i] + (a if pa <= pb and pa <= pc else b if pb <= pc else c)) & 255
-        colours.update(tuple(row[i:i + 3]) for i in range(0, stride, step))
+        rows.append([tuple(row[i:i + 3]) for i in range(0, stride, step)])
         previous = row
-    return width, height, colours
+    return width, height, rows
 
 
 def write_fuji_tile(path):
@@ -511,6 +517,58 @@ class Render(unittest.TestCase):
         self.assertEqual(run("render", self.TILE, "out.png", "--method", "shaded")[0], 2)
         self.assertEqual(run("render", self.TILE, "out.png", "--range", "1,2,3")[0], 2)
         self.assertEqual(run("render", "/nonexistent/a.3dm", "/nonexistent/out.png")[0], 1)
+
+
+def globe_file(path, records):
+    """A japan.GLL of (type, sub-level, [(east longitude, latitude)...]) records."""
+    header = bytearray(b"QBGLL1".ljust(72, b"\0"))
+    struct.pack_into("<i", header, 8, len(records))
+    body = b""
+    for kind, level, points in records:
+        body += struct.pack("<4s4i2f32s", b"ar", kind, level, 0, 8 * len(points), 0.0, 0.0, b"")
+        body += b"".join(struct.pack("<2f", -lon, lat) for lon, lat in points)
+    with open(path, "wb") as f:
+        f.write(bytes(header) + body)
+
+
+SEA = (0x8C, 0xD7, 0xF7)
+LOWLAND = (0x48, 0xCA, 0x6C)
+
+
+class Globe(unittest.TestCase):
+    def test_the_globe_faces_japan_with_its_sea_and_land(self):
+        with tempfile.TemporaryDirectory() as d:
+            data, out, svg = os.path.join(d, "japan.GLL"), os.path.join(d, "globe.png"), os.path.join(d, "globe.svg")
+            globe_file(data, [(0, 0, [(138.3, 36.3), (138.6, 36.3), (138.6, 36.6), (138.3, 36.6)])])
+            code, _, err = run("globe", out, "--size", "320x240", "--data", data)
+            self.assertEqual(code, 0, err)
+            width, height, rows = png_rows(out)
+            self.assertEqual((width, height), (320, 240))
+            # The centre faces 36N 138E, where two mesh-cell lines cross; beside them the sea.
+            self.assertEqual(rows[120][160], (0, 0, 0))
+            self.assertEqual(rows[124][164], SEA)
+            self.assertIn(LOWLAND, set(c for row in rows for c in row))
+            self.assertEqual(run("globe", svg, "--size", "320x240", "--data", data, "--zoom-index", "3",
+                                 "--angle", "10", "--bent", "150", "--kind", "4")[0], 0)
+            with open(svg, encoding="utf-8") as f:
+                self.assertIn("<svg", f.read())
+
+    def test_a_missing_or_damaged_data_file_and_usage_errors(self):
+        with tempfile.TemporaryDirectory() as d:
+            data, out = os.path.join(d, "japan.GLL"), os.path.join(d, "globe.png")
+            with open(data, "wb") as f:
+                f.write(b"QBGLL1".ljust(8, b"\0") + struct.pack("<i", 1000) + bytes(100))
+            code, _, err = run("globe", out, "--data", data)
+            self.assertEqual(code, 1)
+            self.assertIn(data, err)
+            self.assertIn("record count", err)
+            self.assertFalse(os.path.exists(out))
+            code, _, err = run("globe", out, "--data", os.path.join(d, "missing.GLL"))
+            self.assertEqual(code, 1)
+            self.assertIn("missing.GLL", err)
+        for bad in (("globe",), ("globe", "out.jpg"), ("globe", "out.png", "--zoom-index", "10"),
+                    ("globe", "out.png", "--angle", "east"), ("globe", "out.png", "--mesh-setting", "6")):
+            self.assertEqual(run(*bad)[0], 2, bad)
 
 
 def sampling(cols, rows, resolution):

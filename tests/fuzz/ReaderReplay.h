@@ -23,6 +23,7 @@ ReplayResult ReplayZip(std::string_view bytes);       // .zip and the XML member
 ReplayResult ReplayPlaces(std::string_view bytes);    // .pln as system file and as user file
 ReplayResult ReplayArea(std::string_view bytes);      // .ARE and the tile list it names
 ReplayResult ReplayWebMessage(std::string_view bytes);  // the map page's messages, one a line
+ReplayResult ReplayGlobe(std::string_view bytes);       // japan.GLL, the globe's data file
 
 struct ReplayTarget {
     const char* name;  // the fuzz target and its folder of regression inputs
@@ -31,7 +32,7 @@ struct ReplayTarget {
 inline constexpr ReplayTarget kReplayTargets[] = {
     {"tile", ReplayTile}, {"textmesh", ReplayTextMesh}, {"xml", ReplayXml},
     {"zip", ReplayZip},   {"places", ReplayPlaces},     {"area", ReplayArea},
-    {"webmessage", ReplayWebMessage},
+    {"webmessage", ReplayWebMessage}, {"globe", ReplayGlobe},
 };
 
 } // namespace qb::fuzz

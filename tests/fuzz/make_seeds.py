@@ -156,6 +156,36 @@ def web_message_seeds(out):
     write(out, "points.txt", b"pinpoint,35.5,139.0\ncenter,35.3,139.1\nundo\nSendMsg,,x\npinpoint,inf,1\n")
 
 
+# japan.GLL: a 72-byte header with the record count at offset 8, then records
+# of a 60-byte header (tag, type, sub-level, kept, data bytes, anchor, name)
+# and their points, longitudes negated.
+def globe_record(tag, kind, level, points=(), anchor=(0.0, 0.0), name=b""):
+    head = struct.pack("<4s4i2f32s", tag, kind, level, 0, 8 * len(points), anchor[0], anchor[1], name)
+    return head + b"".join(struct.pack("<2f", lon, lat) for lon, lat in points)
+
+
+def globe_file(records):
+    header = bytearray(b"QBGLL1".ljust(72, b"\0"))
+    struct.pack_into("<i", header, 8, len(records))
+    return bytes(header) + b"".join(records)
+
+
+def globe_seeds(out):
+    land = [(-139.0, 35.0), (-140.0, 35.0), (-140.0, 36.0), (-139.0, 36.0)]
+    records = [
+        globe_record(b"ar", 0, 0, land),
+        globe_record(b"ar", 0, 3, land[:3]),
+        globe_record(b"lk", 2, 0, land),
+        globe_record(b"rv", 4, 0, land[:2]),
+        globe_record(b"bd", 3, 0, land[:2]),
+        globe_record(b"ct", 103, 1, anchor=(-139.69, 35.69), name="東京".encode("cp932")),
+        globe_record(b"sa", 203, 0, anchor=(-135.0, 38.0), name="日本海".encode("cp932")),
+    ]
+    write(out, "small.GLL", globe_file(records))
+    write(out, "names.GLL", globe_file(records[5:]))
+    write(out, "empty.GLL", globe_file([]))
+
+
 def main():
     source, out = sys.argv[1], sys.argv[2]
     tile_seeds(source, os.path.join(out, "tile"))
@@ -165,6 +195,7 @@ def main():
     place_seeds(source, os.path.join(out, "places"))
     area_seeds(os.path.join(out, "area"))
     web_message_seeds(os.path.join(out, "webmessage"))
+    globe_seeds(os.path.join(out, "globe"))
 
 
 if __name__ == "__main__":

@@ -4,10 +4,12 @@
 
 namespace qb::test {
 
-void CRecordingDrawContext::SelectPen(Colour colour, int)
+void CRecordingDrawContext::SelectPen(Colour colour, int width)
 {
     m_pen = colour;
+    m_penWidth = width;
     pens.push_back(colour);
+    penWidths.push_back(width);
 }
 
 void CRecordingDrawContext::SelectFont(const FontSpec& font)
@@ -24,13 +26,15 @@ void CRecordingDrawContext::SetInvert(bool invert)
 
 void CRecordingDrawContext::LineTo(int x, int y)
 {
-    segments.push_back({m_position, {x, y}, m_pen, m_bInvert});
+    segments.push_back({m_position, {x, y}, m_pen, m_bInvert, m_penWidth});
+    operations.push_back(Op::Line);
     m_position = {x, y};
 }
 
 void CRecordingDrawContext::TextOut(int x, int y, std::string_view utf8)
 {
     texts.push_back({x, y, std::string(utf8), m_textColour, m_font});
+    operations.push_back(Op::Text);
 }
 
 TextExtent CRecordingDrawContext::MeasureText(std::string_view utf8)
@@ -54,6 +58,8 @@ std::vector<CRecordingDrawContext::Segment> CRecordingDrawContext::SegmentsInver
 void CRecordingDrawContext::Clear()
 {
     pens.clear();
+    penWidths.clear();
+    operations.clear();
     fonts.clear();
     inverts.clear();
     segments.clear();

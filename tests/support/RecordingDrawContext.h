@@ -19,6 +19,7 @@ public:
         DrawPoint to;
         Colour colour = 0;
         bool inverted = false;
+        int width = 0;
     };
     struct Pixel {
         int x = 0;
@@ -42,6 +43,9 @@ public:
         Colour brush = 0;
     };
 
+    // The kinds of drawing call, in the order they came.
+    enum class Op { Fill, Polygon, Line, Text };
+
     void SelectPen(Colour colour, int width = 0) override;
     void SelectBrush(Colour colour) override { m_brush = colour; }
     void SelectFont(const FontSpec& font) override;
@@ -50,8 +54,16 @@ public:
     void MoveTo(int x, int y) override { m_position = {x, y}; }
     void LineTo(int x, int y) override;
     void SetPixel(int x, int y, Colour colour) override { pixels.push_back({x, y, colour}); }
-    void FillRect(const DrawRect& rect, Colour colour) override { fills.push_back({rect, colour}); }
-    void Polygon(const std::vector<DrawPoint>& points) override { polygons.push_back({points, m_pen, m_brush}); }
+    void FillRect(const DrawRect& rect, Colour colour) override
+    {
+        fills.push_back({rect, colour});
+        operations.push_back(Op::Fill);
+    }
+    void Polygon(const std::vector<DrawPoint>& points) override
+    {
+        polygons.push_back({points, m_pen, m_brush});
+        operations.push_back(Op::Polygon);
+    }
     void TextOut(int x, int y, std::string_view utf8) override;
     TextExtent MeasureText(std::string_view utf8) override;
     int DpiX() const override { return 96; }
@@ -62,6 +74,8 @@ public:
     void Clear();
 
     std::vector<Colour> pens;        // every pen selected, in order
+    std::vector<int> penWidths;      // and its width
+    std::vector<Op> operations;      // every fill, polygon, line and text, in order
     std::vector<FontSpec> fonts;     // every font selected, in order
     std::vector<bool> inverts;       // every change of the invert mode, in order
     std::vector<Segment> segments;
@@ -72,6 +86,7 @@ public:
 
 private:
     Colour m_pen = 0;
+    int m_penWidth = 0;
     Colour m_brush = 0;
     Colour m_textColour = 0;
     FontSpec m_font;
