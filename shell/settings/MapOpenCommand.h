@@ -1,6 +1,8 @@
 #pragma once
 #include "terrain/AreaRecord.h"
 
+#include <string>
+
 class QWidget;
 
 namespace qb {
@@ -11,6 +13,9 @@ class CTessimApp;
 // mesh-cell grid and the cells holding tiles; the box chosen on it is
 // assembled into `records` on OK. True on OK with an area found; on Cancel
 // the records and the application's red and blue boxes stay as they were.
-bool RunMapOpenDialog(CTessimApp& app, CAreaRecords& records, int meshSetting, QWidget* parent);
+// Where the page at `pageUrl` (by default the one beside the program)
+// cannot be shown, the globe serves to choose the box instead.
+bool RunMapOpenDialog(CTessimApp& app, CAreaRecords& records, int meshSetting, QWidget* parent,
+                      const std::string& pageUrl = {});
 
 } // namespace qb

@@ -4,8 +4,10 @@
 #include "platform/qt/web/QtWebView.h"
 #include "shell/dialogs/OkCancelRow.h"
 #include "shell/dialogs/ProgressDlg.h"
+#include "shell/settings/GlobeWidget.h"
 
 #include <QFrame>
+#include <QLabel>
 #include <QVBoxLayout>
 
 namespace qb {
@@ -24,7 +26,28 @@ CMapOpenDlg::CMapOpenDlg(IMessageSink& messages, QWidget* parent) : QDialog(pare
     m_web = new CQtWebView(m_frame);
     frameLayout->addWidget(m_web);
     layout->addWidget(m_frame, 1);
+    m_hint = new QLabel(QString::fromUtf8(kGlobeHint), this);
+    m_hint->setWordWrap(true);
+    m_hint->hide();
+    layout->addWidget(m_hint);
+    m_status = new QLabel(this);
+    m_status->setObjectName(QStringLiteral("globeStatus"));
+    m_status->hide();
+    layout->addWidget(m_status);
     layout->addLayout(CreateOkCancelRow(*this));
+}
+
+void CMapOpenDlg::ShowGlobe(CGlobeObj& globe)
+{
+    if (m_globe)
+        return;
+    m_web->hide();
+    m_globe = new CGlobeWidget(globe, m_frame);
+    m_frame->layout()->addWidget(m_globe);
+    connect(m_globe, &CGlobeWidget::StatusChanged, m_status, &QLabel::setText);
+    m_hint->show();
+    m_status->show();
+    m_globe->setFocus();
 }
 
 void CMapOpenDlg::accept()
