@@ -76,5 +76,11 @@ for entry in "${targets[@]}"; do
     echo "crash input of $name: $path (log: $work/$name.log)"
     status=1
   done <"$work/$name.crashes"
+  # A target that ran nothing (a missing dictionary, a fuzzer that would not
+  # start) has tested nothing: that is no pass.
+  if grep -q ': 0 executions' "$work/$name.result"; then
+    echo "$name ran no input (log: $work/$name.log)"
+    status=1
+  fi
 done
 exit $status
