@@ -5,6 +5,7 @@
 #ifdef QB_CLI_HAS_QT
 #include "cli/DocumentSession.h"
 #include "cli/GuiApplication.h"
+#include "cli/PictureFile.h"
 #include "cli/PictureOptions.h"
 #include "platform/qt/QPainterDrawContext.h"
 #include "platform/PathText.h"
@@ -12,10 +13,7 @@
 #include "webmap/GlobeDraw.h"
 #include "webmap/StoredTiles.h"
 
-#include <QImage>
 #include <QPainter>
-#include <QSaveFile>
-#include <QSvgGenerator>
 
 #include <optional>
 #include <string>
@@ -107,34 +105,6 @@ void Paint(QPainter& painter, const GlobePicture& picture)
     DrawGlobe(dc, picture.view, picture.scene);
 }
 
-bool WritePicture(const GlobePicture& picture, const GlobeRequest& request)
-{
-    // Written to a temporary file first, so that a failure leaves an older picture whole.
-    QSaveFile file(QString::fromStdString(request.output));
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (request.svg) {
-        QSvgGenerator svg;
-        svg.setOutputDevice(&file);
-        svg.setSize(QSize(request.width, request.height));
-        svg.setViewBox(QRect(0, 0, request.width, request.height));
-        svg.setTitle(QStringLiteral("Quarrenby"));
-        QPainter painter(&svg);
-        Paint(painter, picture);
-    } else {
-        QImage image(request.width, request.height, QImage::Format_RGB32);
-        if (image.isNull())
-            return false;
-        {
-            QPainter painter(&image);
-            Paint(painter, picture);
-        }
-        if (!image.save(&file, "PNG"))
-            return false;
-    }
-    return file.commit();
-}
-
 int DrawRequestedGlobe(const GlobeRequest& request)
 {
     Session session;
@@ -157,7 +127,8 @@ int DrawRequestedGlobe(const GlobeRequest& request)
     if (request.meshSetting)
         picture.scene.storedCells = StoredTileCells(request.databaseFolder, *request.meshSetting);
     CGuiApplication app;
-    if (WritePicture(picture, request))
+    if (WritePictureFile(request.output, request.svg, request.width, request.height,
+                         [&picture](QPainter& painter) { Paint(painter, picture); }))
         return kExitOk;
     PrintError("ファイルが書き込めません: " + request.output);
     return kExitFailure;

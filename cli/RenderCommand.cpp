@@ -4,6 +4,7 @@
 
 #ifdef QB_CLI_HAS_QT
 #include "cli/DocumentSession.h"
+#include "cli/PictureFile.h"
 #include "cli/PictureOptions.h"
 #include "cli/PictureSession.h"
 #include "cli/SceneOptions.h"
@@ -12,10 +13,7 @@
 #include "views/LabelPlacement.h"
 #include "views/Viewer2D.h"
 
-#include <QFile>
-#include <QImage>
 #include <QPainter>
-#include <QSvgGenerator>
 
 #include <memory>
 #include <optional>
@@ -79,35 +77,6 @@ void PaintView(QPainter& painter, CViewer2D& viewer, const RenderRequest& reques
     viewer.Draw(dc, DrawRect{0, 0, request.width, request.height});
 }
 
-bool WritePng(CViewer2D& viewer, const RenderRequest& request)
-{
-    QImage image(request.width, request.height, QImage::Format_RGB32);
-    if (image.isNull())
-        return false;
-    {
-        QPainter painter(&image);
-        PaintView(painter, viewer, request);
-    }
-    return image.save(QString::fromStdString(request.output), "PNG");
-}
-
-bool WriteSvg(CViewer2D& viewer, const RenderRequest& request)
-{
-    QFile file(QString::fromStdString(request.output));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    QSvgGenerator svg;
-    svg.setOutputDevice(&file);
-    svg.setSize(QSize(request.width, request.height));
-    svg.setViewBox(QRect(0, 0, request.width, request.height));
-    svg.setTitle(QStringLiteral("Quarrenby"));
-    {
-        QPainter painter(&svg);
-        PaintView(painter, viewer, request);
-    }
-    return file.error() == QFileDevice::NoError;
-}
-
 int Render(CTessimDoc& doc, const RenderRequest& request)
 {
     CHeightGrid& grid = doc.Grid();
@@ -126,7 +95,8 @@ int Render(CTessimDoc& doc, const RenderRequest& request)
         viewer.SetLabelPlacer(&placement);
         viewer.SetNames(names.Records().data(), names.Count());
     }
-    if (request.svg ? WriteSvg(viewer, request) : WritePng(viewer, request))
+    if (WritePictureFile(request.output, request.svg, request.width, request.height,
+                         [&](QPainter& painter) { PaintView(painter, viewer, request); }))
         return kExitOk;
     PrintError("ファイルが書き込めません: " + request.output);
     return kExitFailure;
