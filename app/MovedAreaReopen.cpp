@@ -21,7 +21,7 @@ void OpenState::RestoreTo(CTessimApp& app) const
     app.m_nSourceKind = sourceKind;
 }
 
-bool CMovedAreaReopen::Reopen(CTessimDoc& doc, int direction, const GridRange& shifted, int gridCols, int gridRows)
+CTessimDoc* CMovedAreaReopen::Reopen(CTessimDoc& doc, int direction, const GridRange& shifted, int gridCols, int gridRows)
 {
     const CHeightGrid& grid = doc.Grid();
     const bool singleFile = !grid.m_bJoined;
@@ -29,7 +29,7 @@ bool CMovedAreaReopen::Reopen(CTessimDoc& doc, int direction, const GridRange& s
     const std::optional<AreaMove> move = MoveAreaPast(current, direction, shifted, gridCols, gridRows);
     if (!move) {
         m_app.Messages().ShowMessage(kFileNotFoundMessage);
-        return false;
+        return nullptr;
     }
     // Text meshes are read as the data disc's are; a single one names no data source.
     const bool textMesh = grid.m_nFileType == kFileMem || grid.m_nFileType == kFileSem;
@@ -38,16 +38,27 @@ bool CMovedAreaReopen::Reopen(CTessimDoc& doc, int direction, const GridRange& s
     // area exists, the user keeps what they see.
     if (!AnyAreaTileExists(AreaTilePaths(move->areas.base, meshSetting, 1, m_app.m_strDatabaseFolder))) {
         m_app.Messages().ShowMessage(kFileNotFoundMessage);
-        return false;
+        return nullptr;
     }
     m_moveRecord = move->areas;
     m_moveRange = move->range;
-    const bool opened = Open(doc, meshSetting, textMesh && singleFile);
-    m_moveRange.reset();
+    // The document closing now may be the one an earlier move re-opened.
+    m_pReopened = nullptr;
+    CTessimDoc* opened = Open(doc, meshSetting, textMesh && singleFile);
+    m_pReopened = opened;
+    if (!opened)
+        m_moveRange.reset();
     return opened;
 }
 
-bool CMovedAreaReopen::Open(CTessimDoc& doc, int meshSetting, bool clearSource)
+std::optional<GridRange> CMovedAreaReopen::StoredRange(const CTessimDoc& doc) const
+{
+    if (&doc != m_pReopened || !m_moveRange)
+        return std::nullopt;
+    return m_moveRange;
+}
+
+CTessimDoc* CMovedAreaReopen::Open(CTessimDoc& doc, int meshSetting, bool clearSource)
 {
     const OpenState previous = OpenState::Of(m_app);
     const int mapKind = m_app.m_nMapKind;
@@ -56,7 +67,8 @@ bool CMovedAreaReopen::Open(CTessimDoc& doc, int meshSetting, bool clearSource)
     m_app.m_nMapKind = meshSetting;
     if (clearSource)
         m_app.m_nSourceKind = 0;
-    const bool opened = m_documents.OpenDocumentFile(m_app.m_area.base.BaseFile(), m_moveRange) != nullptr;
+    const std::optional<GridRange> range = m_moveRange;
+    CTessimDoc* opened = m_documents.OpenDocumentFile(m_app.m_area.base.BaseFile(), range);
     m_app.m_nMapKind = mapKind;
     // The user kept the document at the save question: its area stays the application's.
     if (!opened && m_documents.Owns(&doc))

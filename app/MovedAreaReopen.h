@@ -22,8 +22,9 @@ struct OpenState {
 };
 
 // The re-open of the neighbouring area when a view moves past the edge of
-// its grid. It keeps the move record (the moved area) and, while the
-// re-open runs, the range the new grid's first view shows.
+// its grid. It keeps the move record (the moved area) and, from the re-open
+// until another opening command clears it, the moved range in the new grid:
+// the views brought up on the re-opened area show that range.
 class CMovedAreaReopen {
 public:
     CMovedAreaReopen(CTessimApp& app, CDocumentManager& documents) : m_app(app), m_documents(documents) {}
@@ -33,8 +34,8 @@ public:
     // no tile of the moved area exists the user is told and `doc` stays. When
     // the user keeps `doc` at the save question, the application's area, open
     // mode and source kind stay those of `doc`. The mesh setting is the
-    // application's again afterwards. Returns whether the moved area opened.
-    bool Reopen(CTessimDoc& doc, int direction, const GridRange& shifted, int gridCols, int gridRows);
+    // application's again afterwards. Returns the re-opened document, or null.
+    CTessimDoc* Reopen(CTessimDoc& doc, int direction, const GridRange& shifted, int gridCols, int gridRows);
 
     const CAreaRecords& MoveRecord() const { return m_moveRecord; }
     // Another opening command forgets the moved area.
@@ -42,17 +43,28 @@ public:
     {
         m_moveRecord = {};
         m_moveRange.reset();
+        m_pReopened = nullptr;
     }
-    // The range of the re-opened area's first view; none outside a re-open.
-    const std::optional<GridRange>& Range() const { return m_moveRange; }
+    // A document going away is no longer the re-opened one.
+    void Forget(const CTessimDoc& doc)
+    {
+        if (m_pReopened != &doc)
+            return;
+        m_pReopened = nullptr;
+        m_moveRange.reset();
+    }
+    // The moved range while `doc` is the re-opened area, the flag of the move
+    // record set; none otherwise.
+    std::optional<GridRange> StoredRange(const CTessimDoc& doc) const;
 
 private:
-    bool Open(CTessimDoc& doc, int meshSetting, bool clearSource);
+    CTessimDoc* Open(CTessimDoc& doc, int meshSetting, bool clearSource);
 
     CTessimApp& m_app;
     CDocumentManager& m_documents;
     CAreaRecords m_moveRecord;
     std::optional<GridRange> m_moveRange;
+    const CTessimDoc* m_pReopened = nullptr;
 };
 
 } // namespace qb

@@ -1,8 +1,17 @@
 #include "app/ViewHandOver.h"
 
+#include "platform/SettingsStore.h"
+#include "views/Viewer3D.h"
+
 #include <algorithm>
 
 namespace qb {
+
+ViewAngles StartingViewAngles(ISettingsStore& settings)
+{
+    return ViewAngles{double(settings.GetSettingInt(kViewer3DSection, kRotateKey, kDefaultRotate)),
+                      double(settings.GetSettingInt(kViewer3DSection, kTiltKey, kDefaultTilt))};
+}
 
 std::optional<HandOverSource> HandOverSourceFor(ViewKind wanted, const std::vector<ViewKind>& present)
 {

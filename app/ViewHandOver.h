@@ -7,12 +7,18 @@
 
 namespace qb {
 
+class ISettingsStore;
+
 // A camera's angles in degrees.
 struct ViewAngles {
     double rotate = 0.0;
     double tilt = 0.0;
     bool operator==(const ViewAngles&) const = default;
 };
+
+// The angles the show command's exchange starts from: the map view's stored
+// "Viewer3D" "Rotate" and "Tilt" (30 and 15 degrees when unset).
+ViewAngles StartingViewAngles(ISettingsStore& settings);
 
 // What the show command hands the view it brings up: the range to show and,
 // when they come along, the angles to show it at.

@@ -18,6 +18,9 @@ namespace qb {
 class CShellApp;
 class CTessimDoc;
 
+// Messages of the main window that it passes on to the rendering view.
+enum class FrameMessage { Activated, Moved, PaletteChanged };
+
 // The base of the view windows: a view of one kind showing one document in
 // a child frame. The views that draw through OpenGL or show a web page hold
 // that widget as a child, so that a frame can be re-parented without the
@@ -50,6 +53,8 @@ public:
     virtual void OnInitialUpdate(const std::optional<GridRange>& restore, bool documentShownBefore) = 0;
     // Called on every activation of the view's frame.
     virtual void OnActivateView() {}
+    // A message of the main window passed on to the view.
+    virtual void OnFrameMessage(FrameMessage /*message*/) {}
     // Asks for the whole view to be drawn again.
     virtual void Repaint() = 0;
 

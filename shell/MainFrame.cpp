@@ -23,6 +23,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QMoveEvent>
 #include <QPrinter>
 #include <QProgressBar>
 #include <QStatusBar>
@@ -49,6 +50,9 @@ CMainFrame::CMainFrame(CShellApp& shell) : m_shell(shell), m_moveReopen(shell.Ap
     setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
     setAcceptDrops(true);
     m_pMdi = new QMdiArea(this);
+    // Without a border of its own the MDI area is the main window's client
+    // area less the docked bars, the room the tiling divides.
+    m_pMdi->setFrameShape(QFrame::NoFrame);
     m_pMdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_pMdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_pMdi);
@@ -254,6 +258,33 @@ void CMainFrame::EndProgress(int value)
     m_pProgress = nullptr;
     m_nProgressLast = value;
     SetStatusText(IdlePrompt());
+}
+
+bool CMainFrame::event(QEvent* event)
+{
+    const bool handled = QMainWindow::event(event);
+    if (event->type() == QEvent::WindowActivate)
+        PassOnToRenderView(FrameMessage::Activated);
+    return handled;
+}
+
+void CMainFrame::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    PassOnToRenderView(FrameMessage::Moved);
+}
+
+void CMainFrame::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        PassOnToRenderView(FrameMessage::PaletteChanged);
+}
+
+void CMainFrame::PassOnToRenderView(FrameMessage message)
+{
+    if (m_pRenderView)
+        m_pRenderView->OnFrameMessage(message);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)

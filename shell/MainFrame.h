@@ -28,6 +28,7 @@ class CContextHelpMode;
 class CDocTemplate;
 class CShellApp;
 class CView2DView;
+enum class FrameMessage;
 
 // The main window: the menus of the active view kind, the toolbar, the
 // status bar with its progress display, and one child frame per view.
@@ -87,6 +88,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    // The main window's activation, its moves and palette changes reach the
+    // rendering view after the window's own handling.
+    bool event(QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void CreateActions();
@@ -125,7 +131,12 @@ private:
     CChildFrame* CreateFrame(const CDocTemplate& docTemplate, CTessimDoc& doc, const std::optional<GridRange>& restore,
                              const QMdiSubWindow* model);
     void SetViewOf(C3DView* view);
+    void PassOnToRenderView(FrameMessage message);
     bool TileThreeFrames(const QSize& client);
+    QSize TilingClient() const;
+    // Re-opens the area a move left the grid into; the views the old area
+    // had come back on the new one, in their frames' places.
+    void ReopenMovedArea(CTessimDoc& doc, int direction, const GridRange& shifted, int gridCols, int gridRows);
     // The view of the menu shown now: the one last activated.
     C3DView* CurrentView() const;
     // The map view while its menu shows, else none.

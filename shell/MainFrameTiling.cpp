@@ -6,6 +6,11 @@
 #include "shell/View2DView.h"
 
 #include <QMdiArea>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include <algorithm>
 
 namespace qb {
 namespace {
@@ -35,12 +40,27 @@ bool CMainFrame::TileThreeFrames(const QSize& client)
     return true;
 }
 
-// The client area is the MDI area's viewport, which the docked bars already leave out.
+// The main window's room below the menu bar, less the room of the docked
+// status bar and toolbar, kept inside the MDI area the frames are placed in
+// (its whole size: a scroll bar shown for the frames as they lie now goes
+// once they are tiled).
+QSize CMainFrame::TilingClient() const
+{
+    int width = this->width();
+    int height = this->height() - (menuBar()->isVisible() ? menuBar()->height() : 0);
+    const bool toolbarDocked = m_pToolBar->isVisible() && !m_pToolBar->isFloating();
+    const BarsState bars{statusBar()->isVisible(), statusBar()->height(), toolbarDocked, m_pToolBar->width(),
+                         m_pToolBar->height()};
+    TilingClientSize(bars, width, height);
+    const QSize area = m_pMdi->size();
+    return {std::min(width, area.width()), std::min(height, area.height())};
+}
+
 void CMainFrame::TileWindows()
 {
-    const QSize client = m_pMdi->viewport()->size();
-    if (TileThreeFrames(client))
+    if (TileThreeFrames(TilingClient()))
         return;
+    const QSize client = m_pMdi->viewport()->size();
     std::vector<QMdiSubWindow*> frames;
     for (QMdiSubWindow* window : m_pMdi->subWindowList()) {
         if (!window->isMinimized())

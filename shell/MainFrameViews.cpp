@@ -26,8 +26,9 @@ C3DView* OfKind(const std::vector<C3DView*>& views, ViewKind kind)
     return found == views.end() ? nullptr : *found;
 }
 
-// What a document's view of kind `wanted` takes from its other views when it is brought up.
-std::optional<ViewHandOver> HandOverTo(ViewKind wanted, const std::vector<C3DView*>& views)
+// What a document's view of kind `wanted` takes from its other views when
+// it is brought up; the angles start as `angles` and take the source view's.
+std::optional<ViewHandOver> HandOverTo(ViewKind wanted, const std::vector<C3DView*>& views, ViewAngles angles)
 {
     std::vector<ViewKind> present;
     for (const C3DView* view : views)
@@ -39,7 +40,9 @@ std::optional<ViewHandOver> HandOverTo(ViewKind wanted, const std::vector<C3DVie
     const std::optional<ViewExtent> extent = from->Extent();
     if (!extent)
         return std::nullopt;
-    return ViewHandOver{extent->range, source->withAngles ? from->Angles() : std::nullopt};
+    if (const std::optional<ViewAngles> fromAngles = from->Angles())
+        angles = *fromAngles;
+    return ViewHandOver{extent->range, source->withAngles ? std::optional(angles) : std::nullopt};
 }
 
 } // namespace
@@ -64,7 +67,9 @@ CChildFrame* CMainFrame::CreateFrame(const CDocTemplate& docTemplate, CTessimDoc
         return nullptr;
     auto* frame = new CChildFrame(*this, view, docTemplate.Icon());
     m_pMdi->addSubWindow(frame);
-    view->OnInitialUpdate(restore, shownBefore);
+    // A rendering view of an area re-opened by a move starts at the moved range.
+    const bool stored = !restore && view->Kind() == ViewKind::Rendering;
+    view->OnInitialUpdate(stored ? m_moveReopen.StoredRange(doc) : restore, shownBefore);
     frame->setWindowTitle(view->Caption());
     if (m_pMdi->subWindowList().size() == 1 || (model && model->isMaximized()))
         frame->showMaximized();
@@ -76,6 +81,7 @@ CChildFrame* CMainFrame::CreateFrame(const CDocTemplate& docTemplate, CTessimDoc
 
 void CMainFrame::CloseViewsOf(CTessimDoc& doc)
 {
+    m_moveReopen.Forget(doc);
     for (QMdiSubWindow* window : m_pMdi->subWindowList()) {
         auto* frame = qobject_cast<CChildFrame*>(window);
         if (frame && frame->Document() == &doc)
@@ -227,8 +233,9 @@ void CMainFrame::ShowViewKind(ViewKind kind)
         m_shell.Messages().ShowMessage(kNoFileMessage);
         return;
     }
+    const ViewAngles angles = StartingViewAngles(m_shell.App().Settings());
     const std::vector<C3DView*> views = ViewsOf(*doc);
-    const std::optional<ViewHandOver> handOver = HandOverTo(kind, views);
+    const std::optional<ViewHandOver> handOver = HandOverTo(kind, views, angles);
     C3DView* existing = OfKind(views, kind);
     CChildFrame* frame = existing ? FrameOf(existing)
                                   : CreateFrame(m_shell.Templates().Of(kind), *doc, std::nullopt, m_pMdi->activeSubWindow());
@@ -271,7 +278,7 @@ void CMainFrame::MoveArea(int direction)
             rows = r;
         });
         if (result == 2 && shifted) {
-            m_moveReopen.Reopen(*doc, direction, *shifted, cols, rows);
+            ReopenMovedArea(*doc, direction, *shifted, cols, rows);
             return;
         }
         if (view == m_pMapView) {

@@ -31,6 +31,7 @@ CViewCGView::CViewCGView(CShellApp& shell, CTessimDoc& doc, QWidget* parent)
     ISettingsStore& settings = shell.App().Settings();
     m_nResolution = settings.GetSettingInt(kResolutionSection, kResolutionKey, kDefaultResolution);
     m_nColourScheme = settings.GetSettingInt(kColourSection, kColourKey, kDefaultColourScheme);
+    m_mapAngles = StartingViewAngles(settings);
     m_pPicture = new CRenderWidget(this);
     m_pPicture->setObjectName(QStringLiteral("renderPicture"));
     m_pPicture->SetFrameSource([this](int width, int height) { return NextFrame(width, height); });
@@ -84,8 +85,21 @@ void CViewCGView::ShowRange(const ViewHandOver& handOver)
 {
     m_range.SetRange(handOver.range);
     if (handOver.angles)
-        m_mapAngles = handOver.angles;
+        m_mapAngles = *handOver.angles;
     Rebuild();
+}
+
+RenderViewState CViewCGView::HandOverState() const
+{
+    return RenderViewState{m_camera, m_bShowNames, m_mapAngles};
+}
+
+void CViewCGView::TakeOverState(const RenderViewState& state)
+{
+    m_camera = state.camera;
+    m_camera.spin = kSpinStill;
+    m_bShowNames = state.namesShown;
+    m_mapAngles = state.mapAngles;
 }
 
 int CViewCGView::MoveView(int direction, const NeighbourRequest& leave)
@@ -115,6 +129,15 @@ void CViewCGView::CentreOn(double fx, double fy)
     m_camera.target[0] = static_cast<float>(m_camera.extent[0] * fx);
     m_camera.target[1] = static_cast<float>(m_camera.extent[1] * fy);
     Redraw(true);
+}
+
+// Coming back to the program draws the picture anew, in case the window
+// system lost it meanwhile. The OpenGL surface follows the window's moves
+// and the picture has no colours of the palette: those need nothing.
+void CViewCGView::OnFrameMessage(FrameMessage message)
+{
+    if (message == FrameMessage::Activated)
+        Redraw(true);
 }
 
 // The automatic name display shows more names in a larger window.

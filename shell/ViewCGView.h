@@ -20,6 +20,15 @@ class CRenderWidget;
 struct SampledGrid;
 struct TerrainMesh;
 
+// What a rendering view hands to the one that follows it on the area
+// re-opened after a move: the camera, the names switch and the angles last
+// sent by the map view.
+struct RenderViewState {
+    RenderCamera camera;
+    bool namesShown = true;
+    ViewAngles mapAngles;
+};
+
 // The rendering view: the shown range of its document's grid, resampled to
 // the chosen fineness, built into a lit mesh and drawn by a render widget
 // that fills the window. The mouse, the wheel and the arrow keys turn the
@@ -37,6 +46,8 @@ public:
     void OnInitialUpdate(const std::optional<GridRange>& restore, bool documentShownBefore) override;
     void Repaint() override;
     std::optional<ViewExtent> Extent() const override;
+    // The rotation and tilt last sent by the map view; before any, the map
+    // view's stored starting angles.
     std::optional<ViewAngles> Angles() const override { return m_mapAngles; }
     void ShowRange(const ViewHandOver& handOver) override;
     int MoveView(int direction, const NeighbourRequest& leave) override;
@@ -45,10 +56,15 @@ public:
     bool RunViewCommand(int id) override;
     bool IsViewCommandChecked(int id) const override;
     void RebuildPicture() override { Rebuild(); }
+    void OnFrameMessage(FrameMessage message) override;
     void CentreOn(double fx, double fy) override;
 
     // Resamples the range and builds the mesh and the labels anew.
     void Rebuild();
+    RenderViewState HandOverState() const;
+    // Takes the state of the view this one follows; the next build keeps its
+    // camera except for the point looked at, which the new mesh sets.
+    void TakeOverState(const RenderViewState& state);
     // The picture as the widget last drew it, at the window's size.
     QImage GrabPicture() const;
 
@@ -95,7 +111,7 @@ private:
     std::vector<LabelShape> m_labelShapes;
     std::vector<LabelPlace> m_labelPlaces;
     bool m_bCoarseGrid = false;
-    std::optional<ViewAngles> m_mapAngles;
+    ViewAngles m_mapAngles;
     double m_dStep = 0.0;
     bool m_bBuilt = false;
     bool m_bShowNames = true;

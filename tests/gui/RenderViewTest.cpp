@@ -365,6 +365,14 @@ void CRenderViewTest::AStillViewDrawsNothingUntilSomethingChanges()
     Frame().OnCommand(cmd::kZoomIn);
     QTest::qWait(500);
     QCOMPARE(frames, 0);
+
+    // The main window's moves pass by; its activation draws the picture anew.
+    Frame().move(Frame().pos() + QPoint(7, 5));
+    QTest::qWait(300);
+    QCOMPARE(frames, 0);
+    QEvent activate(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(&Frame(), &activate);
+    QTRY_VERIFY(frames > 0);
 }
 
 int RunRenderViewTests(const GuiSample& sample, int argc, char** argv)

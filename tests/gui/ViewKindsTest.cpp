@@ -18,8 +18,13 @@
 #include "tests/gui/ViewMouse.h"
 
 #include <QMdiArea>
+#include <QMenuBar>
 #include <QPointer>
+#include <QStatusBar>
 #include <QTest>
+#include <QToolBar>
+
+#include <algorithm>
 
 namespace qb::test {
 namespace {
@@ -203,20 +208,44 @@ void CViewKindsTest::TilingLaysOutThreeViewsAndFallsBackWithOneMinimised()
 {
     CMainFrame& frame = Frame();
     QVERIFY(ShowAllKinds());
-    const QSize client = frame.MdiArea()->viewport()->size();
+    QWidget* render = frame.FrameOf(frame.ViewOf(ViewKind::Rendering));
+    QWidget* view2D = frame.FrameOf(frame.ViewOf(ViewKind::TwoD));
+    QWidget* map = frame.FrameOf(frame.ViewOf(ViewKind::Map));
+    auto* toolBar = frame.findChild<QToolBar*>(QStringLiteral("toolBar"));
+    QVERIFY(toolBar);
+
+    // Without bars the client area below the menu bar is divided as it is.
+    toolBar->hide();
+    frame.statusBar()->hide();
+    frame.showNormal();
+    frame.resize(1200, 800 + frame.menuBar()->height());
+    QTRY_COMPARE(frame.MdiArea()->viewport()->size(), QSize(1200, 800));
     frame.OnCommand(cmd::kTile);
-    const ThreeViewLayout layout = TileThreeViews(client.width(), client.height());
-    QCOMPARE(frame.FrameOf(frame.ViewOf(ViewKind::Rendering))->geometry(), Rect(layout.render));
-    QCOMPARE(frame.FrameOf(frame.ViewOf(ViewKind::TwoD))->geometry(), Rect(layout.view2D));
-    QCOMPARE(frame.FrameOf(frame.ViewOf(ViewKind::Map))->geometry(), Rect(layout.map));
+    QCOMPARE(render->geometry(), QRect(0, 0, 800, 800));
+    QCOMPARE(view2D->geometry(), QRect(800, 0, 400, 400));
+    QCOMPARE(map->geometry(), QRect(800, 400, 400, 400));
+
+    // The docked toolbar and status bar take their room and a little more,
+    // never more room than the MDI area has.
+    frame.resize(1200, 900);
+    toolBar->show();
+    frame.statusBar()->show();
+    QTRY_VERIFY(frame.MdiArea()->height() < 900 - frame.menuBar()->height() - toolBar->height());
+    frame.OnCommand(cmd::kTile);
+    const int height = 900 - frame.menuBar()->height() - frame.statusBar()->height() - 4 - toolBar->height() - 3;
+    const ThreeViewLayout layout = TileThreeViews(1200, std::min(height, frame.MdiArea()->height()));
+    QCOMPARE(render->geometry(), Rect(layout.render));
+    QCOMPARE(view2D->geometry(), Rect(layout.view2D));
+    QCOMPARE(map->geometry(), Rect(layout.map));
 
     // The window system's tiling of the two frames left, side by side in a wide window.
+    const QSize client = frame.MdiArea()->viewport()->size();
     QVERIFY(client.width() > client.height());
-    frame.FrameOf(frame.ViewOf(ViewKind::Map))->showMinimized();
+    map->showMinimized();
     frame.OnCommand(cmd::kTile);
     const int half = client.width() / 2;
-    QCOMPARE(frame.FrameOf(frame.ViewOf(ViewKind::TwoD))->geometry(), QRect(0, 0, half, client.height()));
-    QCOMPARE(frame.FrameOf(frame.ViewOf(ViewKind::Rendering))->geometry(), QRect(half, 0, half, client.height()));
+    QCOMPARE(view2D->geometry(), QRect(0, 0, half, client.height()));
+    QCOMPARE(render->geometry(), QRect(half, 0, half, client.height()));
 }
 
 void CViewKindsTest::MovingMovesEveryViewInTurn()

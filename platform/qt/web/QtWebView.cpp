@@ -53,6 +53,7 @@ CQtWebView::CQtWebView(QWidget* parent)
 
 CQtWebView::~CQtWebView()
 {
+    *m_alive = false;
     // The page goes before the channel and the bridge it refers to.
     delete page();
 }
@@ -78,7 +79,10 @@ void CQtWebView::RunScript(const std::string& script, std::function<void(bool ok
         page()->runJavaScript(text);
         return;
     }
-    page()->runJavaScript(text, [done = std::move(done)](const QVariant& result) { done(result.toBool()); });
+    page()->runJavaScript(text, [done = std::move(done), alive = m_alive](const QVariant& result) {
+        if (*alive)
+            done(result.toBool());
+    });
 }
 
 void CQtWebView::SetMessageHandler(std::function<void(const std::string& message)> handler)

@@ -3,6 +3,8 @@
 
 #include <QWebEngineView>
 
+#include <memory>
+
 class QWebChannel;
 
 namespace qb {
@@ -34,6 +36,9 @@ private:
     QWebChannel* m_channel;
     bool m_loaded = false;
     bool m_printing = false;
+    // False once the view is going: the page then answers the scripts still
+    // pending with nothing, which is no failure of theirs.
+    std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
 };
 
 // A script text wrapped so that running it answers true, or false when it
