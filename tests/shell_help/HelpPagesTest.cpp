@@ -197,5 +197,35 @@ TEST(HelpPages, ContentsTellsHowToGetAndConvertTheAgencysData)
         EXPECT_TRUE(contents.contains(QString::fromUtf8(text))) << text;
 }
 
+// Facts of the views' pages that a user relies on and that a rewrite could lose.
+TEST(HelpPages, ViewPagesTellTheLayoutTheZipsAndTheMovesWithEveryView)
+{
+    const auto plain = [](int topic) {
+        QTextDocument document;
+        document.setHtml(PageText(topic));
+        return document.toPlainText();
+    };
+    const struct {
+        int topic;
+        std::vector<const char*> texts;
+    } facts[] = {
+        {90, {"レンダリング表示を左に幅の 3 分の 2", "右側の上に２次元等高線、下に地図ビュー", "均等に"}},
+        {20, {"zip ファイルは展開（解凍）しなくてかまいません", "標高データXMLファイルは見つかりませんでした。"}},
+        {44, {"赤い枠", "青い枠", "一つ前の範囲に戻す", "ここを回転の中心にする", "ここに地名を入力"}},
+        {46, {"Shift キーを押しながら左ボタンでドラッグ", "右ボタンでドラッグ", "マウス ホイール"}},
+    };
+    for (const auto& fact : facts) {
+        const QString text = plain(fact.topic);
+        for (const char* wanted : fact.texts)
+            EXPECT_TRUE(text.contains(QString::fromUtf8(wanted))) << fact.topic << ": " << wanted;
+    }
+    // Every move tells that the map view and the rendering view come back after a re-open.
+    for (int topic : {48, 50, 52, 54}) {
+        const QString text = plain(topic);
+        EXPECT_TRUE(text.contains(QString::fromUtf8("地図ビューやレンダリング表示を開いていたときは"))) << topic;
+        EXPECT_TRUE(text.contains(QString::fromUtf8("ファイルが見つかりませんでした"))) << topic;
+    }
+}
+
 } // namespace
 } // namespace qb
