@@ -13,5 +13,6 @@ int RunViewKindsTests(const GuiSample& sample, int argc, char** argv);
 int RunRenderViewTests(const GuiSample& sample, int argc, char** argv);
 int RunOpenFromMapTests(const GuiSample& sample, int argc, char** argv);
 int RunMapViewTests(const GuiSample& sample, int argc, char** argv);
+int RunThreeViewsPathTests(const GuiSample& sample, int argc, char** argv);
 
 } // namespace qb::test
