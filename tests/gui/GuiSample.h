@@ -1,4 +1,6 @@
 #pragma once
+#include "terrain/GeoBox.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -16,6 +18,9 @@ struct GuiSample {
     std::string memFile;           // a 200 x 200 text mesh of the source tree
     std::string placeFolder;       // the delivered place names of the source tree
 };
+
+// The sample's secondary cell 6443-20 (east-positive), its 5 m tiles.
+inline constexpr GeoBox kSampleCell{42.0 + 10.0 / 12.0, 42.0 + 11.0 / 12.0, 143.0, 143.125};
 
 // The size the reference picture is drawn at.
 inline constexpr int kPictureWidth = 800;

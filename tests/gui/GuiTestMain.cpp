@@ -49,7 +49,8 @@ int RunAll(int argc, char** argv)
            qb::test::RunSaveQuestionTests(sample, argc, argv) + qb::test::RunViewMenuTests(sample, argc, argv) +
            qb::test::RunViewKindsTests(sample, argc, argv) + qb::test::RunRenderViewTests(sample, argc, argv) +
            qb::test::RunOpenFromMapTests(sample, argc, argv) +
-           qb::test::RunMapViewTests(sample, argc, argv) + qb::test::RunAreaMoveTests(sample, argc, argv);
+           qb::test::RunMapViewTests(sample, argc, argv) + qb::test::RunAreaMoveTests(sample, argc, argv) +
+           qb::test::RunThreeViewsPathTests(sample, argc, argv);
 }
 
 } // namespace

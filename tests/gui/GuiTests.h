@@ -14,5 +14,6 @@ int RunRenderViewTests(const GuiSample& sample, int argc, char** argv);
 int RunOpenFromMapTests(const GuiSample& sample, int argc, char** argv);
 int RunMapViewTests(const GuiSample& sample, int argc, char** argv);
 int RunAreaMoveTests(const GuiSample& sample, int argc, char** argv);
+int RunThreeViewsPathTests(const GuiSample& sample, int argc, char** argv);
 
 } // namespace qb::test

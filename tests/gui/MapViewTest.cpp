@@ -11,6 +11,7 @@
 #include "shell/dialogs/MemoryFontDlg.h"
 #include "tests/gui/GuiSample.h"
 #include "tests/gui/GuiTests.h"
+#include "tests/gui/MapPage.h"
 #include "tests/gui/ModalDriver.h"
 #include "tests/gui/ShellSession.h"
 #include "tests/gui/ViewMouse.h"
@@ -19,8 +20,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFontDialog>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QMdiArea>
 #include <QPointer>
 #include <QPrintDialog>
@@ -29,24 +28,12 @@
 #include <QTest>
 #include <QWebEnginePage>
 
-#include <cmath>
-
 namespace qb::test {
 namespace {
-
-constexpr int kPageMs = 30000;
-// The page receives its coordinates as single-precision values with six decimals.
-constexpr double kDegreeSlack = 2e-5;
 
 QString Text(const GridRange& r)
 {
     return QStringLiteral("columns %1..%2, rows %3..%4").arg(r.colFirst).arg(r.colLast).arg(r.rowFirst).arg(r.rowLast);
-}
-
-bool Near(const GeoBox& a, const GeoBox& b)
-{
-    return std::fabs(a.south - b.south) < kDegreeSlack && std::fabs(a.north - b.north) < kDegreeSlack &&
-           std::fabs(a.west - b.west) < kDegreeSlack && std::fabs(a.east - b.east) < kDegreeSlack;
 }
 
 // A drawn page, not a blank surface.
@@ -78,10 +65,8 @@ private:
     CTessimView& Map() { return *qobject_cast<CTessimView*>(Frame().ViewOf(ViewKind::Map)); }
     // Brings up the map view from the 2-D view and waits for its page to draw the red box.
     bool ShowMapView();
-    // How many lines of the colour the page shows, and the box round them.
-    std::pair<int, GeoBox> Lines(const QString& colour);
-    // Waits for the page to show four lines of the colour round `box`.
-    bool WaitForBox(const QString& colour, const GeoBox& box);
+    std::pair<int, GeoBox> Lines(const QString& colour) { return PageLines(Map().WebView(), colour); }
+    bool WaitForBox(const QString& colour, const GeoBox& box) { return WaitForPageBox(Map().WebView(), colour, box); }
     GeoBox AreaBox() const { return FlipLongitudes(m_pSession->Shell().App().m_areaBox); }
     GeoBox ViewBox() const { return FlipLongitudes(m_pSession->Shell().App().m_viewBox); }
     // The blue box of a range of the 2-D view's grid.
@@ -121,28 +106,6 @@ bool CMapViewTest::ShowMapView()
            QTest::qWaitFor([this] { return Lines(QStringLiteral("red")).first == 4; }, kPageMs);
 }
 
-std::pair<int, GeoBox> CMapViewTest::Lines(const QString& colour)
-{
-    const QString script = QStringLiteral(
-        "(() => { const p = quarrenbyMap.groups.%1.getLayers().flatMap(l => l.getLatLngs());"
-        " const lat = p.map(x => x.lat), lon = p.map(x => x.lng);"
-        " return JSON.stringify([quarrenbyMap.groups.%1.getLayers().length, Math.min(...lat), Math.max(...lat),"
-        " Math.min(...lon), Math.max(...lon)]); })()").arg(colour);
-    std::optional<QString> value;
-    Map().WebView().page()->runJavaScript(script, [&value](const QVariant& result) { value = result.toString(); });
-    static_cast<void>(QTest::qWaitFor([&value] { return value.has_value(); }, kPageMs));
-    const QJsonArray n = QJsonDocument::fromJson(value.value_or(QString()).toUtf8()).array();
-    return {n[0].toInt(), GeoBox{n[1].toDouble(), n[2].toDouble(), n[3].toDouble(), n[4].toDouble()}};
-}
-
-bool CMapViewTest::WaitForBox(const QString& colour, const GeoBox& box)
-{
-    return QTest::qWaitFor([&] {
-        const auto [count, bounds] = Lines(colour);
-        return count == 4 && Near(bounds, box);
-    }, kPageMs);
-}
-
 void CMapViewTest::TheMapShowsTheRedBoxAndTheBlueBoxFollowsThe2DView()
 {
     CView2DView& view2D = *m_pSession->View();
@@ -162,7 +125,7 @@ void CMapViewTest::TheMapShowsTheRedBoxAndTheBlueBoxFollowsThe2DView()
     const GeoBox area = AreaBox();
     QVERIFY(area.north > area.south && area.east > area.west);
     QVERIFY(WaitForBox(QStringLiteral("red"), area));
-    QVERIFY(Near(ViewBox(), BoxOf(zoomed)));
+    QVERIFY(NearBox(ViewBox(), BoxOf(zoomed)));
     QVERIFY(WaitForBox(QStringLiteral("blue"), BoxOf(zoomed)));
     QVERIFY(Lines(QStringLiteral("black")).first > 100);
 
@@ -172,7 +135,7 @@ void CMapViewTest::TheMapShowsTheRedBoxAndTheBlueBoxFollowsThe2DView()
     QCOMPARE(DragAndChoose(view2D, QPoint(150, 120), QPoint(420, 330), kZoomText).size(), 3);
     const GridRange chosen = view2D.Viewer().GetRange();
     QVERIFY(chosen.colFirst > zoomed.colFirst && chosen.colLast < zoomed.colLast);
-    QVERIFY(Near(ViewBox(), BoxOf(chosen)));
+    QVERIFY(NearBox(ViewBox(), BoxOf(chosen)));
     QVERIFY(WaitForBox(QStringLiteral("blue"), BoxOf(chosen)));
     QCOMPARE(Text(map.Extent()->range), Text(chosen));
 
@@ -212,7 +175,7 @@ void CMapViewTest::ABoxChosenOnTheMapSetsThe2DViewsRangeAndUndoStepsBack()
     QVERIFY(expected);
     QCOMPARE(Text(view2D.Viewer().GetRange()), Text(*expected));
     QCOMPARE(Text(map.Extent()->range), Text(*expected));
-    QVERIFY(Near(ViewBox(), inside));
+    QVERIFY(NearBox(ViewBox(), inside));
     QVERIFY(WaitForBox(QStringLiteral("blue"), inside));
 
     // A box wholly outside the red box is refused and changes nothing.

@@ -12,16 +12,15 @@
 #include "shell/settings/MapSelectDlg.h"
 #include "tests/gui/GuiSample.h"
 #include "tests/gui/GuiTests.h"
+#include "tests/gui/MapPage.h"
 #include "tests/gui/ModalDriver.h"
 #include "tests/gui/ShellSession.h"
 #include "webmap/GlobeDraw.h"
 #include "webmap/GlobeObj.h"
 #include "webmap/GlobeProjection.h"
 
-#include <QMouseEvent>
 #include <QPointer>
 #include <QTest>
-#include <QWebEnginePage>
 
 #include <functional>
 #include <optional>
@@ -31,32 +30,10 @@ namespace {
 
 // The sample's secondary cell 6443-20; the box dragged lies just inside it
 // and snaps out to its lines.
-constexpr double kSouth = 42.0 + 10.0 / 12.0;
-constexpr double kNorth = 42.0 + 11.0 / 12.0;
-constexpr double kWest = 143.0;
-constexpr double kEast = 143.125;
-
-// Runs a script in the page and waits for its value.
-QVariant Evaluate(CQtWebView& web, const QString& script)
-{
-    std::optional<QVariant> result;
-    web.page()->runJavaScript(script, [&result](const QVariant& value) { result = value; });
-    if (!QTest::qWaitFor([&] { return result.has_value(); }, 20000))
-        return {};
-    return result.value_or(QVariant());
-}
-
-// The page's pixel of a point on the map.
-QPoint PixelOf(CQtWebView& web, double lat, double lon)
-{
-    const QVariantList point =
-        Evaluate(web, QStringLiteral("(function(){const p = window.quarrenbyMap.map.latLngToContainerPoint([%1, %2]);"
-                                     "return [p.x, p.y];})()")
-                          .arg(lat, 0, 'f', 6)
-                          .arg(lon, 0, 'f', 6))
-            .toList();
-    return point.size() == 2 ? QPoint(point[0].toInt(), point[1].toInt()) : QPoint();
-}
+constexpr double kSouth = kSampleCell.south;
+constexpr double kNorth = kSampleCell.north;
+constexpr double kWest = kSampleCell.west;
+constexpr double kEast = kSampleCell.east;
 
 QPoint ToQPoint(DrawPoint p)
 {
@@ -89,26 +66,7 @@ void TurnTowards(CGlobeWidget& globe, GlobeOptions& view, const std::function<QP
 
 int RedLines(CQtWebView& web)
 {
-    return Evaluate(web, QStringLiteral("window.quarrenbyMap.groups.red.getLayers().length")).toInt();
-}
-
-void SendMouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButtons buttons)
-{
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, at, target->mapToGlobal(at), button, buttons, Qt::ShiftModifier);
-    QApplication::sendEvent(target, &event);
-}
-
-// A Shift+drag with the mouse on the page, in steps as a hand moves.
-void ShiftDrag(CQtWebView& web, QPoint from, QPoint to)
-{
-    QWidget* target = web.focusProxy() ? web.focusProxy() : &web;
-    SendMouse(target, QEvent::MouseButtonPress, from, Qt::LeftButton);
-    for (int step = 1; step <= 8; ++step) {
-        SendMouse(target, QEvent::MouseMove, from + (to - from) * step / 8, Qt::LeftButton);
-        QTest::qWait(15);
-    }
-    SendMouse(target, QEvent::MouseButtonRelease, to, Qt::NoButton);
+    return PageLines(web, QStringLiteral("red")).first;
 }
 
 } // namespace
