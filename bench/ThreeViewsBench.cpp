@@ -162,7 +162,7 @@ bool CBench::OpenCell()
                 CQtWebView& web = mapDialog.WebView();
                 test::ShiftDrag(web, test::PixelOf(web, kNorth - 0.01, kWest + 0.006),
                                 test::PixelOf(web, kSouth + 0.007, kEast - 0.004));
-                chosen = QTest::qWaitFor(
+                chosen = test::WaitUntil(
                     [&] { return test::Evaluate(web, "window.quarrenbyMap.selection !== null").toBool(); }, 5000);
                 m_clock.restart();
                 m_watch.Reset();
@@ -188,7 +188,7 @@ std::int64_t CBench::WaitMapDrawn()
 {
     CTessimView* map = Map();
     CView2DView* view2D = Frame().View2D();
-    if (!map || !view2D || !QTest::qWaitFor([map] { return map->WebView().PageLoaded(); }, kDrawnMs))
+    if (!map || !view2D || !test::WaitUntil([map] { return map->WebView().PageLoaded(); }, kDrawnMs))
         return -1;
     const GeoBox area = FlipLongitudes(m_shell.App().m_areaBox);
     const ViewExtent extent = *view2D->Extent();
@@ -198,7 +198,7 @@ std::int64_t CBench::WaitMapDrawn()
         !test::WaitForPageBox(web, QStringLiteral("blue"), blue))
         return -1;
     test::Evaluate(web, QString::fromLatin1(kMarkFrame));
-    if (!QTest::qWaitFor([&] { return test::Evaluate(web, QStringLiteral("window.qbBenchFrame")).toBool(); },
+    if (!test::WaitUntil([&] { return test::Evaluate(web, QStringLiteral("window.qbBenchFrame")).toBool(); },
                          kDrawnMs))
         return -1;
     return m_clock.elapsed();
@@ -213,9 +213,9 @@ Drawn CBench::WaitDrawn(std::int64_t since)
         return render && render->Mesh() && m_watch.LastFrameMesh() == render->Mesh() &&
                m_watch.LastRenderFrame() >= since;
     };
-    if (QTest::qWaitFor([&] { return m_watch.Last2DPaint() >= since; }, kDrawnMs))
+    if (test::WaitUntil([&] { return m_watch.Last2DPaint() >= since; }, kDrawnMs))
         drawn.view2D = m_watch.Last2DPaint();
-    if (QTest::qWaitFor(renderDrawn, kDrawnMs))
+    if (test::WaitUntil(renderDrawn, kDrawnMs))
         drawn.render = m_watch.LastRenderFrame();
     return drawn;
 }
@@ -257,7 +257,7 @@ int CBench::Run()
         return 1;
     if (m_options.timed == Case::Open) {
         // The user waits for the area, then brings up the other two views.
-        if (!QTest::qWaitFor([&] { return m_watch.Last2DPaint() >= 0; }, kDrawnMs))
+        if (!test::WaitUntil([&] { return m_watch.Last2DPaint() >= 0; }, kDrawnMs))
             return Report("open", Drawn{});
         const std::int64_t painted = m_watch.Last2DPaint();
         Frame().OnCommand(cmd::kShowMap);

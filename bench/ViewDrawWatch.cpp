@@ -23,6 +23,10 @@ bool CViewDrawWatch::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Polish && dynamic_cast<CRenderWidget*>(watched))
         WatchFrames(watched);
+    if (event->type() == QEvent::Paint && watched->property("qbFramesWatched").toBool()) {
+        if (auto* view = qobject_cast<CViewCGView*>(static_cast<QWidget*>(watched)->parentWidget()))
+            m_pPaintedMesh = view->Mesh();
+    }
     // The paint about to run notes its end.
     if (auto* view = qobject_cast<CView2DView*>(watched); view && event->type() == QEvent::Paint)
         view->SetFirstPaintHook([this] { m_last2D = m_clock.elapsed(); });
@@ -35,12 +39,11 @@ void CViewDrawWatch::WatchFrames(QObject* widget)
         return;
     widget->setProperty("qbFramesWatched", true);
     auto* picture = static_cast<CRenderWidget*>(widget);
-    connect(picture, &QOpenGLWidget::frameSwapped, this, [this, picture] {
-        auto* view = qobject_cast<CViewCGView*>(picture->parentWidget());
-        if (!view || !view->Mesh())
+    connect(picture, &QOpenGLWidget::frameSwapped, this, [this] {
+        if (!m_pPaintedMesh || m_pPaintedMesh == m_pFrameMesh)
             return;
         m_lastFrame = m_clock.elapsed();
-        m_pFrameMesh = view->Mesh();
+        m_pFrameMesh = m_pPaintedMesh;
     });
 }
 

@@ -11,7 +11,9 @@ struct TerrainMesh;
 namespace qb::bench {
 
 // Notes, in milliseconds of a clock, when a 2-D view last finished a paint
-// and when a rendering view last put a frame of a built mesh on the screen,
+// and when a rendering view first put a frame of its latest mesh on the
+// screen (the window's later compositions, which signal swaps as well, do
+// not count),
 // whichever view of those kinds it was: views made during a command (a
 // re-opened area's) are watched from their first paint on.
 class CViewDrawWatch final : public QObject {
@@ -25,6 +27,7 @@ public:
         m_last2D = -1;
         m_lastFrame = -1;
         m_pFrameMesh = nullptr;
+        m_pPaintedMesh = nullptr;
     }
     std::int64_t Last2DPaint() const { return m_last2D; }
     std::int64_t LastRenderFrame() const { return m_lastFrame; }
@@ -41,6 +44,8 @@ private:
     std::int64_t m_last2D = -1;
     std::int64_t m_lastFrame = -1;
     const TerrainMesh* m_pFrameMesh = nullptr;
+    // The mesh of the picture's last paint, on the screen at the next swap.
+    const TerrainMesh* m_pPaintedMesh = nullptr;
 };
 
 } // namespace qb::bench

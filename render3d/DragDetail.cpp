@@ -10,6 +10,8 @@ constexpr double kDragFrameSeconds = 0.150;
 constexpr double kFixedFrameSeconds = 0.030;
 // Past this a block of 256 columns keeps only its first and last column.
 constexpr int kMaxDetail = 256;
+// Vertices a second of a software rasteriser on two cores, lit and filled.
+constexpr double kSoftwareVerticesPerSecond = 1.5e6;
 
 } // namespace
 
@@ -19,6 +21,14 @@ int DragDetail(double fullFrameSeconds)
     while (k < kMaxDetail && !(fullFrameSeconds / (double(k) * k) < kDragFrameSeconds - kFixedFrameSeconds))
         ++k;
     return k;
+}
+
+int FirstFrameDetail(std::int64_t vertices, std::int64_t lastVertices, double lastSeconds)
+{
+    const bool known = lastVertices > 0 && lastSeconds > 0;
+    const double seconds = known ? lastSeconds * double(vertices) / double(lastVertices)
+                                 : double(vertices) / kSoftwareVerticesPerSecond;
+    return DragDetail(seconds);
 }
 
 } // namespace qb

@@ -112,8 +112,9 @@ int CViewCGView::MoveView(int direction, const NeighbourRequest& leave)
     return moved;
 }
 
-QImage CViewCGView::GrabPicture() const
+QImage CViewCGView::GrabPicture()
 {
+    m_bFreshMesh = false;
     return m_pPicture->GrabFrame();
 }
 

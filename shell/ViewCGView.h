@@ -65,8 +65,8 @@ public:
     // Takes the state of the view this one follows; the next build keeps its
     // camera except for the point looked at, which the new mesh sets.
     void TakeOverState(const RenderViewState& state);
-    // The picture as the widget last drew it, at the window's size.
-    QImage GrabPicture() const;
+    // The picture drawn anew in full, at the window's size.
+    QImage GrabPicture();
 
     RenderCamera& Camera() { return m_camera; }
     const TerrainMesh* Mesh() const { return m_mesh.get(); }
@@ -91,6 +91,9 @@ private:
     // Draws a frame when `changed`.
     void Redraw(bool changed);
     RenderFrame NextFrame(int width, int height);
+    // The detail of the next frame at rest: coarse for the first frame of a
+    // new mesh whose full frame would be slow, the full frame following.
+    int RestingDetail();
     void ToggleSpin(Spin spin);
     void EndDrag();
     bool BuildMeshOf(const SampledGrid& samples);
@@ -120,7 +123,11 @@ private:
     int m_nSkippedTicks = 0;
     int m_nLastDetail = 1;
     double m_dFullFrameSeconds = 0.0;
+    std::int64_t m_nFullFrameVertices = 0;
+    std::int64_t m_nLastFrameVertices = 0;
+    bool m_bFreshMesh = false;
     QBasicTimer m_spinTimer;
+    QBasicTimer m_refineTimer;
 };
 
 } // namespace qb

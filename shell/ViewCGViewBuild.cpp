@@ -49,6 +49,7 @@ bool CViewCGView::BuildMeshOf(const SampledGrid& samples)
     // Grids coarser than 10 m get taller poles and larger names.
     m_bCoarseGrid = grid.GetMeshSize() > 10;
     m_pPicture->SetMesh(m_mesh);
+    m_bFreshMesh = true;
     return true;
 }
 

@@ -79,6 +79,12 @@ void CViewCGView::ToggleSpin(Spin spin)
 
 void CViewCGView::timerEvent(QTimerEvent* event)
 {
+    if (event->timerId() == m_refineTimer.timerId()) {
+        m_refineTimer.stop();
+        // A drag under way draws the full picture when it ends.
+        Redraw(!m_bDragging);
+        return;
+    }
     if (event->timerId() != m_spinTimer.timerId()) {
         C3DView::timerEvent(event);
         return;

@@ -13,6 +13,9 @@
 namespace qb {
 namespace {
 
+// How long a coarse first picture stands before the full one is drawn.
+constexpr int kRefineDelayMs = 500;
+
 unsigned InputFlagsOf(Qt::KeyboardModifiers keys, Qt::MouseButtons buttons)
 {
     unsigned flags = 0;
@@ -98,14 +101,31 @@ void CViewCGView::keyPressEvent(QKeyEvent* event)
 
 // The frame the widget is about to draw. While the camera or the light is
 // dragged the mesh is thinned as far as the last full frame's time asks.
+// A new picture shows at once, coarse where the full frame takes long (on a
+// software rasteriser), and in full a moment later, once the other windows
+// have had their turn.
+int CViewCGView::RestingDetail()
+{
+    if (!m_bFreshMesh || !m_mesh)
+        return 1;
+    m_bFreshMesh = false;
+    const int detail = FirstFrameDetail(m_mesh->VertexCount(), m_nFullFrameVertices, m_dFullFrameSeconds);
+    if (detail > 1)
+        m_refineTimer.start(kRefineDelayMs, this);
+    return detail;
+}
+
 RenderFrame CViewCGView::NextFrame(int width, int height)
 {
-    if (m_nLastDetail == 1 && m_pPicture->LastFrameSeconds() > 0)
+    if (m_nLastDetail == 1 && m_pPicture->LastFrameSeconds() > 0) {
         m_dFullFrameSeconds = m_pPicture->LastFrameSeconds();
+        m_nFullFrameVertices = m_nLastFrameVertices;
+    }
     m_bFramePending = false;
     RenderFrame frame = m_camera.Frame(width, height);
-    frame.detail = m_bDragging ? DragDetail(m_dFullFrameSeconds) : 1;
+    frame.detail = m_bDragging ? DragDetail(m_dFullFrameSeconds) : RestingDetail();
     m_nLastDetail = frame.detail;
+    m_nLastFrameVertices = m_mesh ? m_mesh->VertexCount() : 0;
     if (m_bShowNames && m_mesh && !m_labels.empty()) {
         m_labelShapes = MakeLabelShapes(m_labelPlaces, *m_mesh, m_bCoarseGrid, m_camera.CameraOffset());
         frame.labels = m_labelShapes;

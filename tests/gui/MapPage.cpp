@@ -3,10 +3,13 @@
 #include "platform/qt/web/QtWebView.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QMouseEvent>
 #include <QTest>
+#include <QTimer>
 #include <QWebEnginePage>
 
 #include <cmath>
@@ -27,11 +30,26 @@ void SendMouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButtons b
 
 } // namespace
 
+bool WaitUntil(const std::function<bool()>& done, int timeoutMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() >= timeoutMs)
+            return false;
+        // The loop sleeps only while no event is due, and wakes for the next one.
+        QEventLoop loop;
+        QTimer::singleShot(5, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    return true;
+}
+
 QVariant Evaluate(CQtWebView& web, const QString& script)
 {
     std::optional<QVariant> result;
     web.page()->runJavaScript(script, [&result](const QVariant& value) { result = value; });
-    if (!QTest::qWaitFor([&] { return result.has_value(); }, kPageMs))
+    if (!WaitUntil([&] { return result.has_value(); }, kPageMs))
         return {};
     return result.value_or(QVariant());
 }
@@ -71,7 +89,7 @@ std::pair<int, GeoBox> PageLines(CQtWebView& web, const QString& colour)
 
 bool WaitForPageBox(CQtWebView& web, const QString& colour, const GeoBox& box)
 {
-    return QTest::qWaitFor([&] {
+    return WaitUntil([&] {
         const auto [count, bounds] = PageLines(web, colour);
         return count == 4 && NearBox(bounds, box);
     }, kPageMs);

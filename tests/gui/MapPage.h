@@ -5,6 +5,7 @@
 #include <QString>
 #include <QVariant>
 
+#include <functional>
 #include <utility>
 
 namespace qb {
@@ -18,6 +19,11 @@ inline constexpr int kPageMs = 30000;
 // The page receives its coordinates as single-precision values with six decimals.
 inline constexpr double kDegreeSlack = 2e-5;
 
+// Runs the event loop until `done` or `timeoutMs` have passed, without the
+// short sleeps of QTest::qWaitFor: the web engine's browser side runs on
+// this thread, and sleeping between its events slows a page's load several
+// times over. False when the time ran out.
+bool WaitUntil(const std::function<bool()>& done, int timeoutMs);
 // Runs a script in the page and waits for its value; an invalid value when none came.
 QVariant Evaluate(CQtWebView& web, const QString& script);
 // The page's pixel of a point on the map.

@@ -68,5 +68,17 @@ TEST(RenderMatrices, DragDetailIsTheLeastThinningThatMakesAFrameQuick)
     EXPECT_EQ(DragDetail(13.7), 11) << "a 54-million-point mesh on a software rasteriser";
 }
 
+TEST(RenderMatrices, AFreshMeshIsFirstDrawnCoarseOnlyWhereItsFullFrameWouldBeSlow)
+{
+    // Scaled from the last full frame: 1 million points took 0.05 s on a GPU.
+    EXPECT_EQ(FirstFrameDetail(3'375'000, 1'000'000, 0.05), 2);
+    EXPECT_EQ(FirstFrameDetail(1'000'000, 1'000'000, 0.05), 1);
+    // 3.4 million points took 2.2 s on the software rasteriser: about 0.1 s at a quarter.
+    EXPECT_EQ(FirstFrameDetail(3'375'000, 3'375'000, 2.2), 5);
+    // Before any frame, at the software rate: the whole cell coarse, a small range in full.
+    EXPECT_GT(FirstFrameDetail(3'375'000, 0, 0.0), 1);
+    EXPECT_EQ(FirstFrameDetail(100'000, 0, 0.0), 1);
+}
+
 } // namespace
 } // namespace qb
