@@ -55,7 +55,7 @@ void CGlobeObj::OnCommand(const std::vector<std::string>& fields, const std::str
 }
 
 // The dialog snaps the corners to the cell lines and takes the box as its
-// area; the map view keeps the part inside its area and shows that range,
+// area, unless no cell is left inside; the map view keeps the part inside its area and shows that range,
 // refusing a box that leaves no range (the boxes then stay as they were).
 void CGlobeObj::ChooseBox(double lat1, double lon1, double lat2, double lon2)
 {
@@ -65,6 +65,10 @@ void CGlobeObj::ChooseBox(double lat1, double lon1, double lat2, double lon2)
         lat2 = SnapToStep(lat2, steps.lat);
         lon1 = SnapToStep(lon1, steps.lon);
         lon2 = SnapToStep(lon2, steps.lon);
+        // A box that snaps to one line holds no cell: it chooses nothing and
+        // the choice made before stays.
+        if (lat1 == lat2 || lon1 == lon2)
+            return;
     }
     m_selBox = BoxOfCorners(lat1, lon1, lat2, lon2);
     DrawSelectionRect(m_selBox.south, m_selBox.west, m_selBox.north, m_selBox.east);

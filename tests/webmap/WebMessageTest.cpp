@@ -114,6 +114,28 @@ TEST_F(MessageFixture, ABoxInTheDialogSnapsToTheCellLinesAndBecomesTheArea)
     EXPECT_EQ(view.scripts, (std::vector<std::string>{"drawWebRect(35.583333, 139.500000, 35.750000, 139.625000)"}));
 }
 
+TEST_F(MessageFixture, ABoxThatSnapsToOneLineChoosesNothingAndKeepsTheChoiceBefore)
+{
+    Start(1);
+    globe.m_nDataKind = 5;
+    view.ClearScripts();
+    // Both corners round to the line of 35.75 degrees north.
+    view.Post("boxzoom,35.72,139.49,35.71,139.62");
+    EXPECT_EQ(globe.m_bAreaChosen, 0);
+    ExpectBox(host.area, kArea.south, kArea.north, kArea.west, kArea.east);
+    EXPECT_TRUE(view.scripts.empty());
+    EXPECT_TRUE(messages.Messages().empty());
+
+    view.Post("boxzoom,35.71,139.49,35.62,139.62");
+    view.ClearScripts();
+    // Both corners round to the line of 139.5 degrees east.
+    view.Post("boxzoom,35.71,139.49,35.62,139.51");
+    EXPECT_EQ(globe.m_bAreaChosen, 1);
+    ExpectBox(globe.m_selBox, 35.583333333333336, 35.75, 139.5, 139.625);
+    ExpectBox(host.area, 35.583333333333336, 35.75, 139.5, 139.625);
+    EXPECT_TRUE(view.scripts.empty());
+}
+
 TEST_F(MessageFixture, ABoxOnThe250mDiscSnapsToPrimaryCells)
 {
     Start(1);
