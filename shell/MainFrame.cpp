@@ -24,6 +24,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QMoveEvent>
+#include <QPointer>
 #include <QPrinter>
 #include <QProgressBar>
 #include <QStatusBar>
@@ -177,6 +178,36 @@ void CMainFrame::BuildMenuBar(int menuId)
                 menu->addAction(action);
             }
         }
+        if (Action(cmd::kTile) && menu->actions().contains(Action(cmd::kTile)))
+            connect(menu, &QMenu::aboutToShow, this, [this, menu] { AddWindowList(menu); });
+    }
+}
+
+// The window menu ends with the open frames, the active one checked; each
+// item brings its frame to the front.
+void CMainFrame::AddWindowList(QMenu* menu)
+{
+    qDeleteAll(m_windowActions);
+    m_windowActions.clear();
+    const QList<QMdiSubWindow*> frames = m_pMdi->subWindowList();
+    if (frames.isEmpty())
+        return;
+    // The items belong to the main window, which deletes them when the list is made anew.
+    auto* separator = new QAction(this);
+    separator->setSeparator(true);
+    menu->addAction(separator);
+    m_windowActions.push_back(separator);
+    for (qsizetype i = 0; i < frames.size(); ++i) {
+        QMdiSubWindow* frame = frames[i];
+        auto* action = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(frame->windowTitle()), this);
+        menu->addAction(action);
+        action->setCheckable(true);
+        action->setChecked(frame == m_pMdi->activeSubWindow());
+        connect(action, &QAction::triggered, this, [this, frame = QPointer<QMdiSubWindow>(frame)] {
+            if (frame)
+                m_pMdi->setActiveSubWindow(frame);
+        });
+        m_windowActions.push_back(action);
     }
 }
 

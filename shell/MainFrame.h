@@ -101,6 +101,7 @@ private:
     void CreateStatusBar();
     void BuildMenuBar(int menuId);
     void AddRecentFiles(QMenu* menu);
+    void AddWindowList(QMenu* menu);
     bool IsCommandChecked(int id) const;
     // Help: the context of F1 now, and of a click in context-help mode.
     int CurrentHelpContext() const;
@@ -151,6 +152,7 @@ private:
     int m_nProgressLast = 0;
     std::map<int, QAction*> m_actions;
     std::vector<QAction*> m_recentActions;
+    std::vector<QAction*> m_windowActions;
     int m_nMenuId = 128;
     // The current view of each kind.
     CView2DView* m_p2DView = nullptr;

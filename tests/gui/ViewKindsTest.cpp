@@ -18,6 +18,7 @@
 #include "tests/gui/ViewMouse.h"
 
 #include <QMdiArea>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
 #include <QStatusBar>
@@ -157,6 +158,32 @@ void CViewKindsTest::APluggedInViewShowsItsKindWithTheRangeOfAnother()
     frame.OnCommand(cmd::kCopyBitmap);
     QCOMPARE(map->copies, 1);
     QCOMPARE(render->copies, 0);
+
+    // The window menu lists the three frames, the active one checked, and brings one to the front.
+    QMenu* windows = nullptr;
+    for (QAction* top : frame.menuBar()->actions()) {
+        if (top->text() == QStringLiteral("ｳｨﾝﾄﾞｳ(&W)"))
+            windows = top->menu();
+    }
+    QVERIFY(windows);
+    emit windows->aboutToShow();
+    QStringList titles;
+    QAction* renderItem = nullptr;
+    for (QAction* item : windows->actions()) {
+        if (item->isCheckable()) {
+            titles << item->text() + (item->isChecked() ? QStringLiteral(" *") : QString());
+            if (item->text().contains(frame.FrameOf(render)->windowTitle()))
+                renderItem = item;
+        }
+    }
+    QCOMPARE(titles, QStringList({QStringLiteral("&1 ") + frame.FrameOf(view2D)->windowTitle(),
+                                  QStringLiteral("&2 地図ビュー *"),
+                                  QStringLiteral("&3 ") + frame.FrameOf(render)->windowTitle()}));
+    QVERIFY(renderItem);
+    renderItem->trigger();
+    QCOMPARE(frame.ActiveMenuId(), 133);
+    emit windows->aboutToShow();
+    QCOMPARE(windows->actions().size(), 3 + 1 + 3);
 }
 
 void CViewKindsTest::ClosingOneOfSeveralViewsKeepsTheDocument()
