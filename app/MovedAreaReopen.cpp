@@ -53,9 +53,7 @@ CTessimDoc* CMovedAreaReopen::Reopen(CTessimDoc& doc, int direction, const GridR
 
 std::optional<GridRange> CMovedAreaReopen::StoredRange(const CTessimDoc& doc) const
 {
-    if (&doc != m_pReopened || !m_moveRange)
-        return std::nullopt;
-    return m_moveRange;
+    return &doc == m_pReopened ? m_moveRange : std::nullopt;
 }
 
 CTessimDoc* CMovedAreaReopen::Open(CTessimDoc& doc, int meshSetting, bool clearSource)
@@ -67,8 +65,7 @@ CTessimDoc* CMovedAreaReopen::Open(CTessimDoc& doc, int meshSetting, bool clearS
     m_app.m_nMapKind = meshSetting;
     if (clearSource)
         m_app.m_nSourceKind = 0;
-    const std::optional<GridRange> range = m_moveRange;
-    CTessimDoc* opened = m_documents.OpenDocumentFile(m_app.m_area.base.BaseFile(), range);
+    CTessimDoc* opened = m_documents.OpenDocumentFile(m_app.m_area.base.BaseFile(), m_moveRange);
     m_app.m_nMapKind = mapKind;
     // The user kept the document at the save question: its area stays the application's.
     if (!opened && m_documents.Owns(&doc))

@@ -17,9 +17,9 @@
 // drawn and the whole. The map page falls back to its bundled offline layer.
 #include "app/CommandIds.h"
 #include "app/TessimDoc.h"
+#include "bench/CountingMessages.h"
 #include "bench/ViewDrawWatch.h"
 #include "platform/MemorySettingsStore.h"
-#include "platform/MessageSink.h"
 #include "platform/qt/QtSystemServices.h"
 #include "platform/qt/web/QtWebProfile.h"
 #include "platform/qt/web/QtWebView.h"
@@ -98,21 +98,6 @@ std::optional<Options> ParseOptions(const QStringList& arguments)
     return options;
 }
 
-// Every message box is a fault of the run: it goes to the terminal.
-class CCountingMessages final : public IMessageSink {
-public:
-    MessageResult ShowMessage(std::string_view text, MessageIcon, MessageButtons, std::string_view) override
-    {
-        std::fprintf(stderr, "qb_three_views_bench: %.*s\n", static_cast<int>(text.size()), text.data());
-        ++m_nShown;
-        return MessageResult::Ok;
-    }
-    int Shown() const { return m_nShown; }
-    void Forget() { m_nShown = 0; }
-
-private:
-    int m_nShown = 0;
-};
 
 // When each view had drawn, in milliseconds of the clock; -1 when it did not.
 struct Drawn {
@@ -147,7 +132,7 @@ private:
 
     const Options& m_options;
     QElapsedTimer m_clock;
-    CCountingMessages m_messages;
+    CCountingMessages m_messages{"qb_three_views_bench"};
     CShellApp m_shell;
     CViewDrawWatch m_watch;
 };

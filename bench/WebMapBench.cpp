@@ -11,9 +11,9 @@
 // holds then. The first opening of a process includes the browser's start.
 #include "app/AppMapHost.h"
 #include "app/TessimApp.h"
+#include "bench/CountingMessages.h"
 #include "bench/TimedWebView.h"
 #include "platform/MemorySettingsStore.h"
-#include "platform/MessageSink.h"
 #include "platform/PosixSystemServices.h"
 #include "platform/qt/web/QtWebProfile.h"
 #include "platform/qt/web/QtWebView.h"
@@ -70,21 +70,6 @@ std::optional<Options> ParseOptions(const QStringList& arguments)
     return options;
 }
 
-// The map's messages go to the terminal and are counted: a bench run that
-// showed one has failed.
-class CCountingMessages final : public IMessageSink {
-public:
-    MessageResult ShowMessage(std::string_view text, MessageIcon, MessageButtons, std::string_view) override
-    {
-        std::fprintf(stderr, "qb_webmap_bench: %.*s\n", static_cast<int>(text.size()), text.data());
-        ++m_nShown;
-        return MessageResult::Ok;
-    }
-    int Shown() const { return m_nShown; }
-
-private:
-    int m_nShown = 0;
-};
 
 // What the page holds once it has drawn the areas.
 struct PageState {
@@ -197,7 +182,7 @@ int Run(const Options& options, const QElapsedTimer& processClock)
     if (!options.layer.empty())
         settings.WriteSettingString(kGlobeSection, "LayerName", options.layer);
     CPosixSystemServices system;
-    CCountingMessages messages;
+    CCountingMessages messages("qb_webmap_bench");
     CTessimApp app(settings, system, messages);
     std::printf("start-up %lld ms\n", static_cast<long long>(processClock.elapsed()));
     for (int i = 1; i <= options.openings; ++i) {

@@ -91,9 +91,10 @@ private:
     // Draws a frame when `changed`.
     void Redraw(bool changed);
     RenderFrame NextFrame(int width, int height);
-    // The detail of the next frame at rest: coarse for the first frame of a
-    // new mesh whose full frame would be slow, the full frame following.
-    int RestingDetail();
+    // The detail of the next frame at rest, of a mesh of `vertices`: coarse
+    // for the first frame of a new mesh whose full frame would be slow, the
+    // full frame following.
+    int RestingDetail(std::int64_t vertices);
     void ToggleSpin(Spin spin);
     void EndDrag();
     bool BuildMeshOf(const SampledGrid& samples);

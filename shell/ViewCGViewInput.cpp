@@ -104,12 +104,12 @@ void CViewCGView::keyPressEvent(QKeyEvent* event)
 // A new picture shows at once, coarse where the full frame takes long (on a
 // software rasteriser), and in full a moment later, once the other windows
 // have had their turn.
-int CViewCGView::RestingDetail()
+int CViewCGView::RestingDetail(std::int64_t vertices)
 {
     if (!m_bFreshMesh || !m_mesh)
         return 1;
     m_bFreshMesh = false;
-    const int detail = FirstFrameDetail(m_mesh->VertexCount(), m_nFullFrameVertices, m_dFullFrameSeconds);
+    const int detail = FirstFrameDetail(vertices, m_nFullFrameVertices, m_dFullFrameSeconds);
     if (detail > 1)
         m_refineTimer.start(kRefineDelayMs, this);
     return detail;
@@ -123,9 +123,10 @@ RenderFrame CViewCGView::NextFrame(int width, int height)
     }
     m_bFramePending = false;
     RenderFrame frame = m_camera.Frame(width, height);
-    frame.detail = m_bDragging ? DragDetail(m_dFullFrameSeconds) : RestingDetail();
+    const std::int64_t vertices = m_mesh ? m_mesh->VertexCount() : 0;
+    frame.detail = m_bDragging ? DragDetail(m_dFullFrameSeconds) : RestingDetail(vertices);
     m_nLastDetail = frame.detail;
-    m_nLastFrameVertices = m_mesh ? m_mesh->VertexCount() : 0;
+    m_nLastFrameVertices = vertices;
     if (m_bShowNames && m_mesh && !m_labels.empty()) {
         m_labelShapes = MakeLabelShapes(m_labelPlaces, *m_mesh, m_bCoarseGrid, m_camera.CameraOffset());
         frame.labels = m_labelShapes;

@@ -71,10 +71,7 @@ void CAreaMoveTest::init()
     m_pSession->SeedSettings(m_sample.placeFolder);
     QVERIFY(m_pSession->Start(options));
     QVERIFY(m_pSession->ShowViewAt(QSize(kPictureWidth, kPictureHeight)));
-    m_pSession->Shell().Templates().Of(ViewKind::Map).SetViewFactory([](CShellApp& shell, CTessimDoc& doc) {
-        return new CTessimView(shell, doc, QB_WEB_DIR "/map.html");
-    });
-    m_pSession->Store().WriteSettingString("GlobeObj", "LayerName", "Offline");
+    m_pSession->UseBuiltMapPage();
     m_pSession->Messages().Clear();
 }
 

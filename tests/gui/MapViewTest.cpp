@@ -84,12 +84,7 @@ void CMapViewTest::init()
 {
     m_pSession = std::make_unique<CShellSession>();
     QVERIFY(m_pSession->StartWithArea(m_sample, m_sample.database));
-    // The page the build puts beside the program, seen from the test program.
-    m_pSession->Shell().Templates().Of(ViewKind::Map).SetViewFactory([](CShellApp& shell, CTessimDoc& doc) {
-        return new CTessimView(shell, doc, QB_WEB_DIR "/map.html");
-    });
-    // No network here: the offline layer draws the coast.
-    m_pSession->Store().WriteSettingString("GlobeObj", "LayerName", "Offline");
+    m_pSession->UseBuiltMapPage();
     // The start's own messages (the test program's folder has no globe data) are not the map's.
     m_pSession->Messages().Clear();
 }

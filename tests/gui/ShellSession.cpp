@@ -1,6 +1,7 @@
 #include "tests/gui/ShellSession.h"
 
 #include "shell/MainFrame.h"
+#include "shell/TessimView.h"
 #include "shell/View2DView.h"
 #include "terrain/AreaAssembly.h"
 #include "tests/gui/GuiSample.h"
@@ -49,6 +50,14 @@ bool CShellSession::StartWithArea(const GuiSample& sample, const std::string& da
 {
     SeedSettings(sample.placeFolder);
     return Start(AreaOptions(sample, database)) && ShowViewAt(QSize(kPictureWidth, kPictureHeight));
+}
+
+void CShellSession::UseBuiltMapPage()
+{
+    m_pShell->Templates().Of(ViewKind::Map).SetViewFactory([](CShellApp& shell, CTessimDoc& doc) {
+        return new CTessimView(shell, doc, QB_WEB_DIR "/map.html");
+    });
+    m_store.WriteSettingString("GlobeObj", "LayerName", "Offline");
 }
 
 bool CShellSession::Restart(const ShellOptions& options)

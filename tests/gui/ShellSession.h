@@ -36,6 +36,9 @@ public:
     // A start with the sample area on the command line, its tiles read from
     // `database`, shown in a view of the reference picture's size.
     bool StartWithArea(const GuiSample& sample, const std::string& database);
+    // Map views show the page the build puts beside the program, seen from
+    // the test program, on the offline layer (there is no network here).
+    void UseBuiltMapPage();
     // Ends the run as the program does when it quits, then starts anew.
     bool Restart(const ShellOptions& options);
 

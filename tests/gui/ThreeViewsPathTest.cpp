@@ -135,16 +135,11 @@ void CThreeViewsPathTest::SearchFolderAndChooseBox()
                                m_pDownloads->File("FG-GML-6443-20-DEM5A.zip"));
     m_pSession = std::make_unique<CShellSession>();
     m_pSession->SeedSettings(m_sample.placeFolder);
-    // No network here: the offline layer draws the coast.
-    m_pSession->Store().WriteSettingString("GlobeObj", "LayerName", "Offline");
     m_pSession->Store().WriteSettingInt("Res", "Resolution", kResolution);
     ShellOptions options;
     options.database = m_pDatabase->Path();
     QVERIFY(m_pSession->Start(options));
-    // The map view's page as the build places it, seen from the test program.
-    m_pSession->Shell().Templates().Of(ViewKind::Map).SetViewFactory([](CShellApp& shell, CTessimDoc& doc) {
-        return new CTessimView(shell, doc, QB_WEB_DIR "/map.html");
-    });
+    m_pSession->UseBuiltMapPage();
     m_pSession->Messages().Clear();
     CTessimApp& app = m_pSession->Shell().App();
     QVERIFY(Frame().IsCommandEnabled(cmd::kSearchFolder));
